@@ -1,0 +1,146 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+std::unique_ptr<Dialogs>& installed() {
+    static std::unique_ptr<Dialogs> dialogs = std::make_unique<QtDialogs>();
+    return dialogs;
+}
+
+QWidget* activeScreen() {
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+Dialogs& Dialogs::current() {
+    return *installed();
+}
+
+void Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
+    installed() = std::move(dialogs);
+}
+
+Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Icon icon,
+                       const QString& title) {
+    return Dialogs::current().message(text, buttons, icon,
+                                      title.isEmpty() ? QStringLiteral("frattalia") : title);
+}
+
+Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, Icon icon,
+                                   const QString& title) {
+    QMessageBox box(activeScreen());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case Icon::None:
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+    }
+    switch (buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            // A box closed from its title bar answers as its last button would.
+            return buttons == Buttons::Ok      ? Answer::Ok
+                   : buttons == Buttons::YesNo ? Answer::No
+                                               : Answer::Cancel;
+    }
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(activeScreen(), title, prompt, QLineEdit::Normal,
+                                               defaultText, &accepted);
+    return accepted ? text : QString();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& filter,
+                                const QString& defaultSuffix) {
+    QFileDialog dialog(activeScreen(), title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtDialogs::openFileName(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(activeScreen(), title, QString(), filter);
+}
+
+Dialogs::Answer ScriptedDialogs::message(const QString& text, Buttons buttons, Icon icon,
+                                         const QString& title) {
+    shown.push_back({Kind::Message, text, title, buttons, icon});
+    if (answers.empty()) {
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+namespace {
+QString takeFront(std::deque<QString>& queue) {
+    if (queue.empty()) {
+        return QString();
+    }
+    QString text = queue.front();
+    queue.pop_front();
+    return text;
+}
+}  // namespace
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
+    shown.push_back({Kind::Input, prompt, title, Buttons::Ok, Icon::None});
+    return takeFront(inputs);
+}
+
+QString ScriptedDialogs::saveFileName(const QString& title, const QString&, const QString&) {
+    shown.push_back({Kind::SaveFile, QString(), title, Buttons::Ok, Icon::None});
+    return takeFront(files);
+}
+
+QString ScriptedDialogs::openFileName(const QString& title, const QString&) {
+    shown.push_back({Kind::OpenFile, QString(), title, Buttons::Ok, Icon::None});
+    return takeFront(files);
+}
+
+std::vector<QString> ScriptedDialogs::messages() const {
+    std::vector<QString> texts;
+    for (const Shown& dialog : shown) {
+        if (dialog.kind == Kind::Message) {
+            texts.push_back(dialog.text);
+        }
+    }
+    return texts;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Every message box, input box and file dialog goes through here, so tests can
+// answer them from a script and read what the program said.
+class Dialogs {
+  public:
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Icon { None, Question, Exclamation, Information, Critical };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+    virtual Answer message(const QString& text, Buttons buttons, Icon icon,
+                           const QString& title) = 0;
+    // The text typed, or an empty text when cancelled.
+    virtual QString input(const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+    // The chosen file, or an empty text when cancelled.
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual QString openFileName(const QString& title, const QString& filter) = 0;
+
+    // The dialogs in use: the Qt ones unless others were installed.
+    static Dialogs& current();
+    static void install(std::unique_ptr<Dialogs> dialogs);
+};
+
+// A message box; without a title of its own it shows the program's title.
+Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons = Dialogs::Buttons::Ok,
+                       Dialogs::Icon icon = Dialogs::Icon::None, const QString& title = QString());
+
+class QtDialogs : public Dialogs {
+  public:
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+};
+
+// Answers from queues and records every dialog shown. An empty queue answers with
+// the first button, an empty text or no file.
+class ScriptedDialogs : public Dialogs {
+  public:
+    enum class Kind { Message, Input, SaveFile, OpenFile };
+    struct Shown {
+        Kind kind;
+        QString text;  // message or prompt
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    std::deque<Answer> answers;
+    std::deque<QString> inputs;
+    std::deque<QString> files;
+    std::vector<Shown> shown;
+
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+
+    // The texts of the message boxes shown, in order.
+    std::vector<QString> messages() const;
+};

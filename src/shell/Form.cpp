@@ -1,0 +1,49 @@
+#include "Form.h"
+
+#include <QKeyEvent>
+
+#include "Canvas.h"
+#include "MouseEvents.h"
+#include "ScreenLayout.h"
+
+Form::Form(const QString& caption, ColourNumber backColour, QWidget* parent)
+    : QMainWindow(parent), surface_(new Canvas(this)) {
+    setWindowTitle(caption);
+    surface_->setBackColor(backColour);
+    setCentralWidget(surface_);
+}
+
+double Form::Width() const {
+    return frameGeometry().width() * 15.0;
+}
+
+double Form::Height() const {
+    return frameGeometry().height() * 15.0;
+}
+
+void Form::setMousePointer(int pointer) {
+    surface_->setMousePointer(pointer);
+}
+
+int Form::MousePointer() const {
+    return surface_->MousePointer();
+}
+
+void Form::showScreen() {
+    if (loaded_) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    // Where no window manager maximises the window, it still covers the display.
+    setGeometry(ScreenLayout::availableArea());
+    showMaximized();
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key(), shiftState(event->modifiers()));
+    QMainWindow::keyPressEvent(event);
+}

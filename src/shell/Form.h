@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "Colour.h"
+
+class Canvas;
+
+// A screen: a window whose own surface is a Canvas, with the controls as children
+// of that surface placed around the display centre.
+class Form : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form(const QString& caption, ColourNumber backColour, QWidget* parent = nullptr);
+
+    Canvas* surface() const { return surface_; }
+    // Outer size in twips, 15 to a pixel.
+    double Width() const;
+    double Height() const;
+    // Pointer over the whole screen: 0 arrow, 2 cross-hair, 11 hourglass.
+    void setMousePointer(int pointer);
+    int MousePointer() const;
+
+    bool isLoaded() const { return loaded_; }
+    // Shows the screen maximised; the first time its Form_Load runs.
+    void showScreen();
+    virtual void Form_Load() = 0;
+
+  signals:
+    void keyDown(int keyCode, int shift);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Canvas* surface_;
+    bool loaded_ = false;
+};
