@@ -1,0 +1,199 @@
+#include "EscapeTime.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+#include <atomic>
+#include <cmath>
+#include <numeric>
+
+#include "shell/Numbers.h"
+#include "shell/RuntimeFailure.h"
+
+namespace EscapeTime {
+namespace {
+
+constexpr int JuliaSide = 300;
+constexpr double EscapeBound = 10;
+constexpr double JuliaBound = 4;
+
+bool within(double z, double low, double high) {
+    return low <= z && z <= high;
+}
+
+ColourNumber component(double weight, int k, double step) {
+    return Numbers::mod(weight * k * step, 255) + 1;
+}
+
+// Computes a picture column by column on all cores. A failing colour marks the
+// first failing pixel in drawing order; everything before it is kept.
+template <typename PixelColour>
+Picture computeColumns(Picture picture, PixelColour pixelColour) {
+    picture.colours.assign(static_cast<std::size_t>(picture.columns) * picture.rows, 0);
+    std::vector<int> columns(picture.columns);
+    std::iota(columns.begin(), columns.end(), 0);
+    constexpr std::size_t None = SIZE_MAX;
+    std::atomic<std::size_t> firstFailure{None};
+    QtConcurrent::blockingMap(columns, [&](int column) {
+        const std::size_t base = static_cast<std::size_t>(column) * picture.rows;
+        for (int row = 0; row < picture.rows; ++row) {
+            if (base + row >= firstFailure.load(std::memory_order_relaxed)) {
+                return;
+            }
+            try {
+                picture.colours[base + row] = pixelColour(column, row);
+            } catch (const RuntimeFailure&) {
+                std::size_t seen = firstFailure.load();
+                while (base + row < seen && !firstFailure.compare_exchange_weak(seen, base + row)) {
+                }
+                return;
+            }
+        }
+    });
+    if (firstFailure != None) {
+        picture.failedAt = firstFailure.load();
+    }
+    return picture;
+}
+
+}  // namespace
+
+std::int32_t mandelExtraCycles(double z, double n) {
+    if (within(z, 0, 5)) {
+        return 40;
+    }
+    if (within(z, 6, 1000)) {
+        return Numbers::toInt32(z / 30 + 80);
+    }
+    if (within(z, 1001, 500000)) {
+        return Numbers::toInt32(z / 2500 + 150);
+    }
+    if (within(z, 500001, 50000000)) {
+        return Numbers::toInt32(z / 100000 + 350);
+    }
+    if (within(z, 50000001, 25000000000.0)) {
+        return Numbers::toInt32(z / 990000000 + 1200);
+    }
+    return Numbers::toInt32(n);
+}
+
+std::int32_t juliaExtraCycles(double z) {
+    if (within(z, 0, 1000)) {
+        return Numbers::toInt32(z / 3 + 60);
+    }
+    if (within(z, 1001, 500000)) {
+        return Numbers::toInt32(z / 1000 + 800);
+    }
+    if (within(z, 500001, 50000000)) {
+        return Numbers::toInt32(z / 250000 + 1700);
+    }
+    if (within(z, 50000001, 500000000)) {
+        return Numbers::toInt32(z / 1000000 + 3700);
+    }
+    return 0;
+}
+
+std::int16_t mandelCycleLimit(double z, double n) {
+    return Numbers::toInt16(n + mandelExtraCycles(z, n));
+}
+
+std::int16_t juliaCycleLimit(double z, double n) {
+    return Numbers::toInt16(n + juliaExtraCycles(z));
+}
+
+View mandelView(double cx, double cy, double z) {
+    const double half = Numbers::divide(1.25, z);
+    return {Numbers::finite(cx - half), Numbers::finite(cx + half), Numbers::finite(cy - half),
+            Numbers::finite(cy + half)};
+}
+
+View juliaWindow(double z) {
+    const double half = Numbers::divide(1.25, Numbers::divide(z, 1.25));
+    return {-half, half, -half, half};
+}
+
+Escape mandelPoint(double x0, double y0, int limit) {
+    double x = 0, y = 0, r = 0;
+    int k = 0;
+    do {
+        ++k;
+        const double nextX = x * x - y * y + x0;
+        y = 2 * x * y + y0;
+        x = nextX;
+        r = x * x - std::cos(x) + y * y - std::sin(y);
+    } while (!(r > EscapeBound || k > limit));
+    return {k, r};
+}
+
+Escape mirroredMandelPoint(double x0, double y0, int limit) {
+    double x = 0, y = 0, r = 0;
+    int k = 0;
+    do {
+        ++k;
+        const double nextX = x * x - y * y + x0;
+        y = 2 * x * y - y0;
+        x = nextX;
+        r = x * x + y * y;
+    } while (!(r > EscapeBound || k > limit));
+    return {k, r};
+}
+
+Escape juliaPoint(double zx, double zy, double cx, double cy, int limit) {
+    double r = 0;
+    int k = 0;
+    do {
+        ++k;
+        const double sx = zx * zx;
+        const double sy = zy * zy;
+        zy = 2 * zx * zy + cy;
+        zx = sx - sy + cx;
+        r = sx + sy;
+    } while (r < JuliaBound && k <= limit);
+    return {k, r};
+}
+
+ColourNumber mandelColour(const Escape& escape, const Weights& weights) {
+    if (escape.r < JuliaBound) {
+        return Colour::Black;
+    }
+    return component(weights.red, escape.k, weights.step) +
+           256 * component(weights.green, escape.k, weights.step) +
+           65536 * component(weights.blue, escape.k, weights.step);
+}
+
+ColourNumber juliaColour(const Escape& escape, const Weights& weights) {
+    if (escape.r < JuliaBound) {
+        return Colour::Black;
+    }
+    return Numbers::toInt32(weights.red + 256 * weights.green + 65536 * weights.blue +
+                            escape.k * weights.step);
+}
+
+Picture smallMandel(const View& view, int limit, const Weights& weights, int width, int height) {
+    const int top = static_cast<int>(std::nearbyint(height / 2.0)) - 150;
+    Picture picture;
+    picture.top = top;
+    picture.columns = static_cast<int>(std::floor(width / 2.0 + 150)) + 1;
+    picture.rows = 301;
+    return computeColumns(std::move(picture), [&](int i, int row) {
+        const int j = top + row;
+        const double x0 = (static_cast<double>(i) / width) * (view.xmax - view.xmin) + view.xmin;
+        const double y0 = (static_cast<double>(j) / height) * (view.ymin - view.ymax) + view.ymax;
+        return mandelColour(mandelPoint(x0, y0, limit), weights);
+    });
+}
+
+Picture julia(const View& window, double cx, double cy, int limit, const Weights& weights) {
+    Picture picture;
+    picture.left = 1;
+    picture.top = 1;
+    picture.columns = JuliaSide;
+    picture.rows = JuliaSide;
+    const double dx = (window.xmax - window.xmin) / JuliaSide;
+    const double dy = (window.ymax - window.ymin) / JuliaSide;
+    return computeColumns(std::move(picture), [&](int column, int row) {
+        const double zx = window.xmin + (column + 1) * dx;
+        const double zy = window.ymin + (row + 1) * dy;
+        return juliaColour(juliaPoint(zx, zy, cx, cy, limit), weights);
+    });
+}
+
+}  // namespace EscapeTime
