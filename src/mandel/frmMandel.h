@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+
+#include "shell/Clock.h"
+#include "shell/Form.h"
+
+namespace EscapeTime {
+struct View;
+struct Weights;
+struct Picture;
+}  // namespace EscapeTime
+
+class Canvas;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+// The explorer: the Mandelbrot set or a Julia set in a 300 x 300 picture, the boxes
+// that define the view, the colour controls, and the menu bar that leads everywhere.
+class frmMandel : public Form {
+    Q_OBJECT
+  public:
+    explicit frmMandel(QWidget* parent = nullptr);
+
+    Canvas* pictmandel;
+    QPushButton* cmddisegna;
+    QPushButton* CMDINGR;
+    QPushButton* Cmdmandel;
+    QPushButton* Cmdschermo;
+    QPushButton* Cmdsave;
+    QPushButton* Cmdao;
+    QPushButton* Cmdpagini;
+    QLineEdit* Txtnx;
+    QLineEdit* txtny;
+    QLineEdit* txtingr;
+    QLineEdit* txtcicli;
+    QLineEdit* txtpasso;
+    QLineEdit* Txtcolore;
+    QLineEdit* txtverde;
+    QLineEdit* txtblu;
+    QScrollBar* vscrosso;
+    QScrollBar* vscverde;
+    QScrollBar* vscblu;
+    QScrollBar* vsccolori;
+    QLabel* lblcolore;
+    QLabel* lblcicli;
+    QLabel* lblistruzione;
+    QLabel* Lblmand;
+    QLineEdit* Txtxini;
+    QLineEdit* Txtyini;
+    QLineEdit* Textb;
+    QLineEdit* Text3;
+    QTimer* Timer1;
+
+    QMenu* mnufile;
+    QAction* mnuistrufile;
+    QAction* mnujulia;
+    QAction* anim;
+    QAction* mandiversi;
+    QAction* salvaparamomentanei;
+    QAction* mnuParametri;
+    QAction* coordinate;
+    QAction* mnucicli;
+    QAction* mnucolore;
+    QMenu* mnuzone;
+    QAction* mnuMandel;
+    QAction* mnucode;
+    QAction* mnuPalle;
+    QAction* mnuPizzo;
+    QAction* mnuSpirale;
+    QAction* mnuraggi;
+    QAction* mnuocchio;
+    QAction* mnuStellamarina;
+    QAction* mnubiblio;
+    QAction* mnuautore;
+    QAction* mnuMandiniz;
+    QAction* atrattore;
+    QAction* mnukok;
+    QAction* veru;
+    QAction* mnufelce;
+
+    // Set by a key or a click while a full-screen drawing yields; ends that drawing.
+    bool stopRequested = false;
+
+    void Form_Load() override;
+    void Form_KeyDown(int keyCode, int shift);
+    void cmddisegna_KeyDown(int keyCode, int shift);
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void cmddisegna_Click();
+
+  private:
+    void createControls();
+    void createMenus();
+    void wireEvents();
+
+    // The drawing, in the order the renderer runs; each returns false when it
+    // refused the view with a message.
+    bool drawMandelbrot();
+    void drawSmallMandelbrot(const EscapeTime::View& view, int limit,
+                             const EscapeTime::Weights& weights, float startTime);
+    void drawLargeMandelbrot(const EscapeTime::View& view, int limit,
+                             const EscapeTime::Weights& weights);
+    bool drawJulia();
+    bool centreInRange(double x, double y);
+    EscapeTime::Weights readWeights() const;
+    void clearPendingMove();
+    void blitPicture(Canvas* canvas, const EscapeTime::Picture& picture);
+    void drawChart(int limit, Clock::Elapsed elapsed);
+    void refusalExit(const QString& centreX, const QString& centreY);
+    void errorExit();
+    void commonEnd();
+};

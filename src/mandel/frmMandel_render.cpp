@@ -1,0 +1,296 @@
+// The renderer behind "DISEGNA": reads the boxes, checks them, draws the Mandelbrot
+// set small or full screen, or a Julia set, then the chart and the report line.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <cmath>
+
+#include "frmMandel.h"
+#include "mandel/EscapeTime.h"
+#include "shell/Canvas.h"
+#include "shell/Controls.h"
+#include "shell/DecimalEntry.h"
+#include "shell/Dialogs.h"
+#include "shell/Numbers.h"
+#include "shell/RuntimeFailure.h"
+#include "shell/Yield.h"
+
+namespace {
+
+const QString Busy = QStringLiteral("ATTENDERE PREGO");
+const QString ZoomCaption = QStringLiteral("ingrandimenti X 5");
+constexpr int Hourglass = 11;
+constexpr int CrossHair = 2;
+
+double number(const QLineEdit* box) {
+    return DecimalEntry::read(box->text());
+}
+
+void setNumber(QLineEdit* box, double value) {
+    box->setText(DecimalEntry::write(value));
+}
+
+void setIdle(QPushButton* drawButton, const QString& caption) {
+    setBackColor(drawButton, Colour::Green);
+    drawButton->setText(caption);
+}
+
+}  // namespace
+
+void frmMandel::cmddisegna_Click() {
+    // A refused view leaves the centre the user had before pressing the button.
+    const QString shownX = Txtnx->text();
+    const QString shownY = txtny->text();
+    try {
+        setBackColor(lblcolore, Numbers::toInt32(number(Txtcolore) + 256 * number(txtverde) +
+                                                 65536 * number(txtblu)));
+        pictmandel->setBackColor(Colour::Black);
+        pictmandel->Cls();
+        stopRequested = false;
+        QWidget* const shownAtStart[] = {Lblmand, Txtnx, txtny, Cmdsave, CMDINGR};
+        for (QWidget* control : shownAtStart) {
+            control->show();
+        }
+        const bool drawn =
+            Cmdmandel->text() == QLatin1String("Julia") ? drawJulia() : drawMandelbrot();
+        if (!drawn) {
+            refusalExit(shownX, shownY);
+        }
+    } catch (const RuntimeFailure&) {
+        errorExit();
+    }
+    commonEnd();
+}
+
+bool frmMandel::drawMandelbrot() {
+    setBackColor(cmddisegna, Colour::Red);
+    cmddisegna->setText(Busy);
+    CMDINGR->setText(Busy);
+    setMousePointer(Hourglass);
+    for (QLineEdit* hidden : {Txtxini, Txtyini, Text3}) {
+        hidden->hide();
+    }
+    const float startTime = Clock::secondsSinceMidnight();
+
+    const double z = number(txtingr);
+    if (z > 25000000000.0 || z < 0.001) {
+        MsgBox(QStringLiteral("Ingrandimento massimo 25 miliardi, cambialo!"));
+        return false;
+    }
+    const int limit = EscapeTime::mandelCycleLimit(z, number(txtcicli));
+    surface()->Cls();
+    const double typedX = number(Txtnx);
+    const double typedY = number(txtny);
+    if (!centreInRange(typedX, typedY)) {
+        return false;
+    }
+    const double cx = Numbers::finite(typedX + number(Txtxini));
+    const double cy = Numbers::finite(typedY - number(Txtyini));
+    setNumber(Txtnx, cx);
+    setNumber(txtny, cy);
+    // Once it is in the centre boxes the move must not be applied a second time.
+    clearPendingMove();
+    const EscapeTime::View view = EscapeTime::mandelView(cx, cy, z);
+    const EscapeTime::Weights weights = readWeights();
+
+    if (Cmdschermo->text() == QLatin1String("Schermo grande")) {
+        drawLargeMandelbrot(view, limit, weights);
+    } else {
+        drawSmallMandelbrot(view, limit, weights, startTime);
+    }
+    return true;
+}
+
+void frmMandel::drawSmallMandelbrot(const EscapeTime::View& view, int limit,
+                                    const EscapeTime::Weights& weights, float startTime) {
+    pictmandel->show();
+    blitPicture(pictmandel, EscapeTime::smallMandel(view, limit, weights, pictmandel->width(),
+                                                    pictmandel->height()));
+    const Clock::Elapsed elapsed = Clock::elapsedBetween(startTime, Clock::secondsSinceMidnight());
+
+    setNumber(Textb, number(txtingr));
+    CMDINGR->setText(ZoomCaption);
+    CMDINGR->setEnabled(true);
+    Clock::beep();
+    setMousePointer(CrossHair);
+    setIdle(cmddisegna, QStringLiteral("DISEGNA"));
+    drawChart(limit, elapsed);
+}
+
+void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
+                                    const EscapeTime::Weights& weights) {
+    QWidget* const hiddenInOrder[] = {
+        Cmdao,   vsccolori, vscrosso,      vscverde,   vscblu,    txtverde,  txtblu,   pictmandel,
+        Txtnx,   txtcicli,  lblistruzione, CMDINGR,    Cmdsave,   txtpasso,  txtny,    cmddisegna,
+        txtingr, Cmdpagini, Cmdmandel,     Cmdschermo, Txtcolore, lblcolore, lblcicli, Lblmand};
+    for (QWidget* control : hiddenInOrder) {
+        control->hide();
+    }
+    Canvas* screen = surface();
+    const double wf = Width() / 15;
+    const double hf = Height() / 15;
+    screen->Cls();
+    screen->PSet(120, 300, 1000);
+    screen->Print(
+        QStringLiteral("Clicca su un punto qualsiasi per tornare alla pagina precedente"));
+
+    // Both axes step by the height, so pixels are square in the plane; the bottom
+    // tenth of the screen stays free.
+    const int columns = static_cast<int>(std::floor(wf));
+    const int rows = static_cast<int>(std::floor(hf * 90 / 100));
+    std::vector<ColourNumber> column(rows > 0 ? rows : 0);
+    bool stopped = false;
+    for (int i = 1; i <= columns && !stopped; ++i) {
+        const double x0 = (i / hf) * (view.xmax - view.xmin) + view.xmin;
+        int drawnRows = 0;
+        for (int j = 1; j <= rows; ++j) {
+            const double y0 = (j / hf) * (view.ymin - view.ymax) + view.ymax;
+            column[j - 1] =
+                EscapeTime::mandelColour(EscapeTime::mirroredMandelPoint(x0, y0, limit), weights);
+            drawnRows = j;
+            yieldToEvents();
+            if (stopRequested) {
+                stopped = true;
+                break;
+            }
+        }
+        screen->blitColumns(i, 1, 1, drawnRows, column.data());
+        yieldToEvents();
+        stopped = stopped || stopRequested;
+    }
+
+    setMousePointer(CrossHair);
+    setIdle(cmddisegna, QStringLiteral("DISEGNA"));
+    Cmdschermo->setText(QStringLiteral("Schermo piccolo"));
+    Clock::beep();
+}
+
+bool frmMandel::drawJulia() {
+    surface()->Cls();
+    if (Cmdschermo->text() == QLatin1String("Schermo grande")) {
+        return true;  // a Julia set is drawn only small; the closing note says so
+    }
+    pictmandel->Cls();
+    cmddisegna->setText(Busy);
+    CMDINGR->setText(Busy);
+    setMousePointer(Hourglass);
+
+    const double z = number(txtingr);
+    const EscapeTime::Weights weights = readWeights();
+    const double cx = Numbers::finite(number(Txtnx) - number(Txtxini));
+    const double cy = Numbers::finite(number(txtny) - number(Txtyini));
+    setNumber(Txtnx, cx);
+    setNumber(txtny, cy);
+    clearPendingMove();
+    if (!centreInRange(cx, cy)) {
+        return false;
+    }
+    const EscapeTime::View window = EscapeTime::juliaWindow(z);
+    const int limit = EscapeTime::juliaCycleLimit(z, number(txtcicli));
+    blitPicture(pictmandel, EscapeTime::julia(window, cx, cy, limit, weights));
+
+    CMDINGR->setText(ZoomCaption);
+    CMDINGR->setEnabled(true);
+    setIdle(cmddisegna, QStringLiteral("Disegna"));
+    setMousePointer(CrossHair);
+    Clock::beep();
+    Txtnx->show();
+    txtny->show();
+    return true;
+}
+
+bool frmMandel::centreInRange(double x, double y) {
+    if (x <= -4.5 || x > 3) {
+        MsgBox(
+            QStringLiteral("coordinata x troppo bassa o troppo alta, oppure hai messo punto "
+                           "invece della virgola!"));
+        return false;
+    }
+    if (y < -3.5 || y > 3.5) {
+        MsgBox(
+            QStringLiteral("coordinata y troppo bassa o troppo alta,oppure hai messo punto "
+                           "invece della virgola!"));
+        return false;
+    }
+    return true;
+}
+
+EscapeTime::Weights frmMandel::readWeights() const {
+    return {number(Txtcolore), number(txtverde), number(txtblu), number(txtpasso)};
+}
+
+void frmMandel::clearPendingMove() {
+    Txtxini->setText(QStringLiteral("0"));
+    Txtyini->setText(QStringLiteral("0"));
+}
+
+void frmMandel::blitPicture(Canvas* canvas, const EscapeTime::Picture& picture) {
+    const std::size_t count = picture.failedAt.value_or(picture.colours.size());
+    const int fullColumns = static_cast<int>(count / picture.rows);
+    canvas->blitColumns(picture.left, picture.top, fullColumns, picture.rows,
+                        picture.colours.data());
+    if (picture.failedAt) {
+        // The pixels before the failing one stay, as if drawn one by one.
+        canvas->blitColumns(
+            picture.left + fullColumns, picture.top, 1, static_cast<int>(count % picture.rows),
+            picture.colours.data() + static_cast<std::size_t>(fullColumns) * picture.rows);
+        throw RuntimeFailure("overflow");
+    }
+}
+
+void frmMandel::drawChart(int limit, Clock::Elapsed elapsed) {
+    Canvas* screen = surface();
+    const double cxs = Width() / 15 / 2;
+    const double cys = Height() / 15 / 2;
+    // The labels are those of the start view, whatever the view.
+    double lx = -2.25;
+    double ly = 1.5;
+    screen->setFontSize(8);
+    screen->setDrawWidth(1);
+    for (int k = 1; k <= 301; k += 30) {
+        lx += 0.25;
+        ly -= 0.25;
+        screen->Line(cxs + 152, cys - 153 + k, cxs + 172, cys - 153 + k, Colour::Green);
+        screen->Line(cxs - 153 + k, cys + 150, cxs - 153 + k, cys + 170, Colour::Red);
+        screen->PSet(cxs - 157 + k, cys + 173, Colour::Black);
+        screen->Print(DecimalEntry::printed(lx));
+        screen->PSet(cxs + 173, cys - 153 + k, Colour::Black);
+        screen->Print(DecimalEntry::printed(ly));
+    }
+    screen->setDrawWidth(2);
+    screen->Line(cxs - 152, cys + 158, cxs + 155, cys + 158, Colour::Red);
+    screen->Line(cxs + 158, cys + 153, cxs + 158, cys - 152, Colour::Green);
+    screen->PSet(cxs - 270, cys + 153, Colour::Red);
+    screen->Print(QStringLiteral("Asse rosso reale x"));
+    screen->PSet(cxs + 189, cys - 3, Colour::Red);
+    screen->Print(QStringLiteral("Asse verde immaginario  y"));
+    screen->PSet(10, 680, Colour::White);
+    screen->Print(QStringLiteral("ingrandimenti = ") + txtingr->text() +
+                  QStringLiteral("  asse x = ") + Txtnx->text() + QStringLiteral("  asse Y = ") +
+                  txtny->text() + QStringLiteral("  cicli =  ") + DecimalEntry::printed(limit) +
+                  QStringLiteral("      impiegati ") + DecimalEntry::printed(elapsed.minutes) +
+                  QStringLiteral(" minuti e") + DecimalEntry::printed(elapsed.seconds) +
+                  QStringLiteral(" secondi"));
+}
+
+void frmMandel::refusalExit(const QString& centreX, const QString& centreY) {
+    Txtnx->setText(centreX);
+    txtny->setText(centreY);
+    setMousePointer(CrossHair);
+    clearPendingMove();
+}
+
+void frmMandel::errorExit() {
+    setMousePointer(CrossHair);
+    setIdle(cmddisegna, QStringLiteral("Disegna"));
+    MsgBox(
+        QStringLiteral("Hai immesso una Lettera invece di un numero, o un Punto inveve della "
+                       "virgola, oppure una casella è vuota. Correggere!"));
+}
+
+void frmMandel::commonEnd() {
+    surface()->Print(QStringLiteral("L'INSIEME DI GIULIA E' VISIBILE") +
+                     QStringLiteral(" SOLO CON SCHERMO PICCOLO."));
+    stopRequested = false;
+}
