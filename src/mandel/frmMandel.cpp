@@ -76,9 +76,6 @@ frmMandel::frmMandel(QWidget* parent) : Form(QStringLiteral("iniziogioco"), Scre
 
 void frmMandel::createControls() {
     QWidget* s = surface();
-    QFont controlFont = font();
-    controlFont.setPointSizeF(ScreenFontSize);
-    s->setFont(controlFont);
 
     pictmandel = named(new Canvas(s), "pictmandel");
     pictmandel->setBackColor(Colour::Black);

@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "Fonts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -230,11 +232,7 @@ void Canvas::Print(const QString& text) {
     const int left = toPixel(currentX_);
     const int top = toPixel(currentY_);
     fitImage(image_, size(), Colour::toQRgb(backColor_));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    // QFont rejects sizes that are not positive.
-    font.setPointSizeF(fontSize_ > 0 ? fontSize_ : 1);
-    font.setBold(fontBold_);
+    const QFont font = screenFont(fontSize_, fontBold_);
     // Measured against the image, whose resolution is fixed, not the screen's.
     const QFontMetricsF metrics(font, &image_);
     const double lineHeight = metrics.height();

@@ -3,13 +3,19 @@
 #include <QKeyEvent>
 
 #include "Canvas.h"
+#include "Fonts.h"
 #include "MouseEvents.h"
 #include "ScreenLayout.h"
+
+namespace {
+constexpr double ControlFontSize = 8;
+}
 
 Form::Form(const QString& caption, ColourNumber backColour, QWidget* parent)
     : QMainWindow(parent), surface_(new Canvas(this)) {
     setWindowTitle(caption);
     surface_->setBackColor(backColour);
+    surface_->setFont(screenFont(ControlFontSize));
     setCentralWidget(surface_);
 }
 
