@@ -111,16 +111,30 @@ View juliaWindow(double z) {
 }
 
 Escape mandelPoint(double x0, double y0, int limit) {
-    double x = 0, y = 0, r = 0;
+    // r = x^2 - cos x + y^2 - sin y lies within 2 of the squared modulus m, so the
+    // cosine and sine are needed only where m is near the bound; the margins cover
+    // rounding, so every decision is the one the full formula makes.
+    constexpr double SurelyInside = EscapeBound - 2.1;
+    constexpr double SurelyOutside = EscapeBound + 2.1;
+    auto exactR = [](double x, double y) { return x * x - std::cos(x) + y * y - std::sin(y); };
+    double x = 0, y = 0;
     int k = 0;
-    do {
+    while (true) {
         ++k;
         const double nextX = x * x - y * y + x0;
         y = 2 * x * y + y0;
         x = nextX;
-        r = x * x - std::cos(x) + y * y - std::sin(y);
-    } while (!(r > EscapeBound || k > limit));
-    return {k, r};
+        const double m = x * x + y * y;
+        if (k > limit || m > SurelyOutside) {
+            return {k, exactR(x, y)};
+        }
+        if (m > SurelyInside) {
+            const double r = exactR(x, y);
+            if (r > EscapeBound) {
+                return {k, r};
+            }
+        }
+    }
 }
 
 Escape mirroredMandelPoint(double x0, double y0, int limit) {

@@ -1,7 +1,5 @@
 #include "Canvas.h"
 
-#include "Fonts.h"
-
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -12,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "Fonts.h"
 #include "MouseEvents.h"
 #include "RuntimeFailure.h"
 

@@ -10,25 +10,26 @@ namespace {
 const EscapeTime::Weights StartColours{200, 125, 125, 1};
 
 // The small picture's iteration and colour, written out here on their own.
-ColourNumber expectedSmallPixel(double x0, double y0, int limit, const EscapeTime::Weights& w) {
+EscapeTime::Escape naiveSmallEscape(double x0, double y0, int limit) {
     double x = 0, y = 0, r = 0;
     int k = 0;
-    while (true) {
-        k = k + 1;
+    do {
+        ++k;
         const double xn = x * x - y * y + x0;
-        const double yn = 2 * x * y + y0;
+        y = 2 * x * y + y0;
         x = xn;
-        y = yn;
         r = x * x - std::cos(x) + y * y - std::sin(y);
-        if (r > 10 || k > limit) {
-            break;
-        }
-    }
-    if (r < 4) {
+    } while (!(r > 10 || k > limit));
+    return {k, r};
+}
+
+ColourNumber expectedSmallPixel(double x0, double y0, int limit, const EscapeTime::Weights& w) {
+    const EscapeTime::Escape e = naiveSmallEscape(x0, y0, limit);
+    if (e.r < 4) {
         return 0;
     }
-    auto part = [k](double weight, double step) {
-        const long whole = std::lrint(weight * k * step);
+    auto part = [&e](double weight, double step) {
+        const long whole = std::lrint(weight * e.k * step);
         return whole % 255 + 1;
     };
     return part(w.red, w.step) + 256 * part(w.green, w.step) + 65536 * part(w.blue, w.step);
@@ -107,6 +108,20 @@ TEST(EscapeTime, StartPictureMatchesTheIterationPixelByPixel) {
     EXPECT_NE(at(0, 0), 0);
     // The set is symmetric about the real axis (row 150).
     EXPECT_EQ(at(120, 100), at(120, 200));
+}
+
+TEST(EscapeTime, SmallPictureIterationMakesTheSameDecisionsAsTheFullFormula) {
+    // Every point of a grid over the whole set and beyond, including its edge where
+    // escapes take many cycles.
+    for (int i = 0; i <= 240; ++i) {
+        for (int j = 0; j <= 240; ++j) {
+            const double x0 = -3 + i * (4.5 / 240), y0 = -2.25 + j * (4.5 / 240);
+            const EscapeTime::Escape expected = naiveSmallEscape(x0, y0, 300);
+            const EscapeTime::Escape escape = EscapeTime::mandelPoint(x0, y0, 300);
+            ASSERT_EQ(escape.k, expected.k) << x0 << "," << y0;
+            ASSERT_EQ(escape.r, expected.r) << x0 << "," << y0;
+        }
+    }
 }
 
 TEST(EscapeTime, ColoursSpreadWithTheWeightsAndFailBeyondThirtyTwoBits) {

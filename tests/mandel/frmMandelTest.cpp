@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QThread>
@@ -366,6 +367,32 @@ TEST_F(Explorer, AKeyWhileNothingIsDrawnHasNoEffectOnTheNextDrawing) {
         }
         return image;
     }());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Explorer, KeysAndClicksOnTheScreenAskTheDrawingToStopButClicksOnThePictureDoNot) {
+    QMouseEvent onPicture(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->pictmandel, &onPicture);
+    EXPECT_FALSE(form->stopRequested);
+
+    QMouseEvent onScreen(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
+                         Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->surface(), &onScreen);
+    EXPECT_TRUE(form->stopRequested);
+
+    form->stopRequested = false;
+    QKeyEvent onButton(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->cmddisegna, &onButton);
+    EXPECT_TRUE(form->stopRequested);
+
+    form->stopRequested = false;
+    QKeyEvent onForm(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &onForm);
+    EXPECT_TRUE(form->stopRequested);
 }
 
 }  // namespace
