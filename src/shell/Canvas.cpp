@@ -65,6 +65,10 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void Canvas::fitToWidget() {
+    fitImage(image_, size(), Colour::toQRgb(backColor_));
+}
+
 void Canvas::setBackColor(ColourNumber colour) {
     backColor_ = colour;
 }
@@ -141,7 +145,7 @@ void Canvas::plotLine(int x1, int y1, int x2, int y2, QRgb rgb) {
 }
 
 void Canvas::Cls() {
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     image_.fill(Colour::toQRgb(backColor_));
     currentX_ = 0;
     currentY_ = 0;
@@ -151,7 +155,7 @@ void Canvas::Cls() {
 void Canvas::PSet(double x, double y, ColourNumber colour) {
     const int px = toPixel(x);
     const int py = toPixel(y);
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     stamp(px, py, Colour::toQRgb(colour));
     currentX_ = x;
     currentY_ = y;
@@ -163,7 +167,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, ColourNumber colou
     const int py1 = toPixel(y1);
     const int px2 = toPixel(x2);
     const int py2 = toPixel(y2);
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     plotLine(px1, py1, px2, py2, Colour::toQRgb(colour));
     currentX_ = x2;
     currentY_ = y2;
@@ -175,7 +179,7 @@ void Canvas::Box(double x1, double y1, double x2, double y2, ColourNumber colour
     const int py1 = toPixel(y1);
     const int px2 = toPixel(x2);
     const int py2 = toPixel(y2);
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     const QRgb rgb = Colour::toQRgb(colour);
     plotLine(px1, py1, px2, py1, rgb);
     plotLine(px2, py1, px2, py2, rgb);
@@ -190,7 +194,7 @@ void Canvas::Circle(double x, double y, double radius, ColourNumber colour) {
     const std::int64_t cx = toPixel(x);
     const std::int64_t cy = toPixel(y);
     const std::int64_t r = std::abs(toPixel(radius));
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     currentX_ = x;
     currentY_ = y;
     update();
@@ -230,7 +234,7 @@ void Canvas::Circle(double x, double y, double radius, ColourNumber colour) {
 void Canvas::Print(const QString& text) {
     const int left = toPixel(currentX_);
     const int top = toPixel(currentY_);
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     const QFont font = screenFont(fontSize_, fontBold_);
     // Measured against the image, whose resolution is fixed, not the screen's.
     const QFontMetricsF metrics(font, &image_);
@@ -248,7 +252,7 @@ void Canvas::Print(const QString& text) {
 }
 
 void Canvas::blitColumns(int left, int top, int columns, int rows, const ColourNumber* colours) {
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     const std::int64_t firstColumn = std::max<std::int64_t>(0, -std::int64_t{left});
     const std::int64_t endColumn =
         std::min<std::int64_t>(columns, std::int64_t{image_.width()} - left);
@@ -292,7 +296,7 @@ bool Canvas::saveBitmap(const QString& path) const {
 }
 
 void Canvas::paintEvent(QPaintEvent* /*event*/) {
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     QPainter painter(this);
     // Nearest neighbour, so a high-DPI screen shows sharp pixels, not a blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -300,7 +304,7 @@ void Canvas::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitToWidget();
     QWidget::resizeEvent(event);
 }
 

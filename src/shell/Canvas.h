@@ -61,6 +61,8 @@ class Canvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // Makes the image the widget's size (a hidden widget gets no resize event).
+    void fitToWidget();
     int toPixel(double coordinate) const;
     void stamp(int x, int y, QRgb rgb);
     void plotLine(int x1, int y1, int x2, int y2, QRgb rgb);
