@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "shell/Clock.h"
 #include "shell/DecimalEntry.h"
 #include "shell/Numbers.h"
@@ -43,6 +45,9 @@ TEST(DecimalEntry, WritesNumbersBackWithTheComma) {
     EXPECT_EQ(DecimalEntry::write(1.5e-7), "1,5E-07");
     EXPECT_EQ(DecimalEntry::write(1e15), "1E+15");
     EXPECT_EQ(DecimalEntry::write(-1.23456789012345e20), "-1,23456789012345E+20");
+    // A value beyond the double range never reads back as a number.
+    EXPECT_THROW(DecimalEntry::read(DecimalEntry::write(1.0 / 0.0)), RuntimeFailure);
+    EXPECT_THROW(DecimalEntry::read(DecimalEntry::write(std::nan(""))), RuntimeFailure);
     // What is written reads back as the same number.
     for (double value : {0.0124345324727702, -1.25, 1e-300, 5.0 / 7, 98765.4321}) {
         EXPECT_DOUBLE_EQ(DecimalEntry::read(DecimalEntry::write(value)), value);
