@@ -13,10 +13,25 @@ namespace {
 
 constexpr int JuliaSide = 300;
 constexpr double EscapeBound = 10;
-constexpr double JuliaBound = 4;
+constexpr double JuliaEscapeBound = 4;
+// Points whose last r stays below 4 are black.
+constexpr double ColouredFrom = 4;
 
-bool within(double z, double low, double high) {
-    return low <= z && z <= high;
+// One row of a cycle table: for low <= z <= high the extra cycles are
+// z / divisor + add (a divisor of 0 gives add alone).
+struct CycleRow {
+    double low, high, divisor, add;
+};
+
+// The rows leave gaps between them; a z in a gap, or beyond, gets the fallback.
+template <std::size_t N>
+std::int32_t extraCycles(const CycleRow (&rows)[N], double z, double fallback) {
+    for (const CycleRow& row : rows) {
+        if (row.low <= z && z <= row.high) {
+            return Numbers::toInt32(row.divisor == 0 ? row.add : z / row.divisor + row.add);
+        }
+    }
+    return Numbers::toInt32(fallback);
 }
 
 ColourNumber component(double weight, int k, double step) {
@@ -57,38 +72,20 @@ Picture computeColumns(Picture picture, PixelColour pixelColour) {
 }  // namespace
 
 std::int32_t mandelExtraCycles(double z, double n) {
-    if (within(z, 0, 5)) {
-        return 40;
-    }
-    if (within(z, 6, 1000)) {
-        return Numbers::toInt32(z / 30 + 80);
-    }
-    if (within(z, 1001, 500000)) {
-        return Numbers::toInt32(z / 2500 + 150);
-    }
-    if (within(z, 500001, 50000000)) {
-        return Numbers::toInt32(z / 100000 + 350);
-    }
-    if (within(z, 50000001, 25000000000.0)) {
-        return Numbers::toInt32(z / 990000000 + 1200);
-    }
-    return Numbers::toInt32(n);
+    static constexpr CycleRow Rows[] = {{0, 5, 0, 40},
+                                        {6, 1000, 30, 80},
+                                        {1001, 500000, 2500, 150},
+                                        {500001, 50000000, 100000, 350},
+                                        {50000001, 25000000000.0, 990000000, 1200}};
+    return extraCycles(Rows, z, n);
 }
 
 std::int32_t juliaExtraCycles(double z) {
-    if (within(z, 0, 1000)) {
-        return Numbers::toInt32(z / 3 + 60);
-    }
-    if (within(z, 1001, 500000)) {
-        return Numbers::toInt32(z / 1000 + 800);
-    }
-    if (within(z, 500001, 50000000)) {
-        return Numbers::toInt32(z / 250000 + 1700);
-    }
-    if (within(z, 50000001, 500000000)) {
-        return Numbers::toInt32(z / 1000000 + 3700);
-    }
-    return 0;
+    static constexpr CycleRow Rows[] = {{0, 1000, 3, 60},
+                                        {1001, 500000, 1000, 800},
+                                        {500001, 50000000, 250000, 1700},
+                                        {50000001, 500000000, 1000000, 3700}};
+    return extraCycles(Rows, z, 0);
 }
 
 std::int16_t mandelCycleLimit(double z, double n) {
@@ -160,12 +157,12 @@ Escape juliaPoint(double zx, double zy, double cx, double cy, int limit) {
         zy = 2 * zx * zy + cy;
         zx = sx - sy + cx;
         r = sx + sy;
-    } while (r < JuliaBound && k <= limit);
+    } while (r < JuliaEscapeBound && k <= limit);
     return {k, r};
 }
 
 ColourNumber mandelColour(const Escape& escape, const Weights& weights) {
-    if (escape.r < JuliaBound) {
+    if (escape.r < ColouredFrom) {
         return Colour::Black;
     }
     return component(weights.red, escape.k, weights.step) +
@@ -174,7 +171,7 @@ ColourNumber mandelColour(const Escape& escape, const Weights& weights) {
 }
 
 ColourNumber juliaColour(const Escape& escape, const Weights& weights) {
-    if (escape.r < JuliaBound) {
+    if (escape.r < ColouredFrom) {
         return Colour::Black;
     }
     return Numbers::toInt32(weights.red + 256 * weights.green + 65536 * weights.blue +
