@@ -144,16 +144,22 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
     for (int i = 1; i <= columns && !stopped; ++i) {
         const double x0 = (i / hf) * (view.xmax - view.xmin) + view.xmin;
         int drawnRows = 0;
-        for (int j = 1; j <= rows; ++j) {
-            const double y0 = (j / hf) * (view.ymin - view.ymax) + view.ymax;
-            column[j - 1] =
-                EscapeTime::mandelColour(EscapeTime::mirroredMandelPoint(x0, y0, limit), weights);
-            drawnRows = j;
-            yieldToEvents();
-            if (stopRequested) {
-                stopped = true;
-                break;
+        try {
+            for (int j = 1; j <= rows; ++j) {
+                const double y0 = (j / hf) * (view.ymin - view.ymax) + view.ymax;
+                column[j - 1] = EscapeTime::mandelColour(
+                    EscapeTime::mirroredMandelPoint(x0, y0, limit), weights);
+                drawnRows = j;
+                yieldToEvents();
+                if (stopRequested) {
+                    stopped = true;
+                    break;
+                }
             }
+        } catch (const RuntimeFailure&) {
+            // The points of this column drawn before the failing one stay.
+            screen->blitColumns(i, 1, 1, drawnRows, column.data());
+            throw;
         }
         screen->blitColumns(i, 1, 1, drawnRows, column.data());
         yieldToEvents();

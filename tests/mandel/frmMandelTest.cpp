@@ -347,6 +347,40 @@ TEST_F(Explorer, FullScreenDrawingFillsAllButTheBottomTenth) {
     EXPECT_EQ(inkIn(screen, QRect(0, lastRow + 14, screen->width(), 20), Navy), 0);
 }
 
+TEST_F(Explorer, AnOverflowingColourOnTheFullScreenKeepsThePointsDrawnBeforeIt) {
+    // With this step a point escaping after one cycle is fine and a longer escape overflows.
+    const EscapeTime::Weights risky{200, 125, 125, 1e7};
+    form->txtpasso->setText("10000000");
+    form->txtingr->setText("0,5");
+    form->Cmdschermo->setText("Schermo grande");
+    form->cmddisegna_Click();
+    EXPECT_EQ(dialogs->messages(), std::vector<QString>{InputError});
+    expectIdle("Disegna");
+
+    Canvas* screen = form->surface();
+    const double hf = form->Height() / 15;
+    const EscapeTime::View view = EscapeTime::mandelView(-0.75, 0, 0.5);
+    // Find the first point, in drawing order, whose colour overflows.
+    int failI = 0, failJ = 0;
+    for (int i = 1; i <= 1024 && failI == 0; ++i) {
+        for (int j = 1; j <= static_cast<int>(hf * 0.9); ++j) {
+            const EscapeTime::Escape e = EscapeTime::mirroredMandelPoint(
+                (i / hf) * 5 + view.xmin, (j / hf) * -5 + view.ymax, 70);
+            if (e.r >= 4 && e.k >= 2) {
+                failI = i;
+                failJ = j;
+                break;
+            }
+        }
+    }
+    ASSERT_GT(failJ, 1);
+    const EscapeTime::Escape before = EscapeTime::mirroredMandelPoint(
+        (failI / hf) * 5 + view.xmin, ((failJ - 1) / hf) * -5 + view.ymax, 70);
+    EXPECT_EQ(screen->Point(failI, failJ - 1), EscapeTime::mandelColour(before, risky));
+    EXPECT_EQ(screen->Point(failI, failJ), Navy);
+    EXPECT_EQ(screen->Point(failI + 1, 1), Navy);
+}
+
 TEST_F(Explorer, AKeyWhileNothingIsDrawnHasNoEffectOnTheNextDrawing) {
     form->Form_KeyDown(Qt::Key_Space, 0);
     EXPECT_TRUE(form->stopRequested);
