@@ -1,14 +1,17 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "mandel/frmMandel.h"
+#include "AllScreens.h"
+#include "shell/Screens.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frattalia"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    frmMandel explorer;
-    explorer.showScreen();
-    return app.exec();
+    defineAllScreens();
+    Screens::show(QStringLiteral("frmlancio2"));
+    const int status = app.exec();
+    Screens::unloadAll();
+    return status;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "AllScreens.h"
 #include "shell/Dialogs.h"
 #include "shell/ScreenLayout.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     // The layout is that of the display the program is made for.
     ScreenLayout::setDisplaySize(QSize(1024, 768));
     Dialogs::install(std::make_unique<ScriptedDialogs>());
+    defineAllScreens();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

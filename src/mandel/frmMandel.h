@@ -93,6 +93,13 @@ class frmMandel : public Form {
     void Form_MouseDown(int button, int shift, double x, double y);
     void cmddisegna_Click();
 
+    // The menu items that open the other screens.
+    void atrattore_Click();
+    void mnukok_Click();
+    void veru_Click();
+    void mnufelce_Click();
+    void mandiversi_Click();
+
   private:
     void createControls();
     void createMenus();

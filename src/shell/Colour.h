@@ -14,6 +14,8 @@ constexpr ColourNumber Red = 255;
 constexpr ColourNumber Green = 65280;
 constexpr ColourNumber Blue = 16711680;
 constexpr ColourNumber White = 16777215;
+// The grey of a plain window, for screens whose design gives no colour of their own.
+constexpr ColourNumber WindowGrey = 12632256;
 
 constexpr ColourNumber rgb(int red, int green, int blue) {
     return red + 256 * green + 65536 * static_cast<ColourNumber>(blue);

@@ -1,7 +1,12 @@
 #include "Controls.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace {
@@ -37,4 +42,47 @@ void setForeColor(QWidget* control, ColourNumber colour) {
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::Text, text);
     control->setPalette(palette);
+}
+
+QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& toolTip) {
+    auto* control = new QPushButton(caption, parent);
+    control->setObjectName(QLatin1String(name));
+    control->setToolTip(toolTip);
+    return control;
+}
+
+QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
+                      const QString& toolTip) {
+    auto* control = new QLineEdit(text, parent);
+    control->setObjectName(QLatin1String(name));
+    control->setToolTip(toolTip);
+    return control;
+}
+
+QLabel* newLabel(QWidget* parent, const char* name, const QString& caption,
+                 const QString& toolTip) {
+    auto* control = new QLabel(caption, parent);
+    control->setObjectName(QLatin1String(name));
+    control->setToolTip(toolTip);
+    control->setWordWrap(true);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return control;
+}
+
+QScrollBar* newScrollBar(QWidget* parent, const char* name, int min, int max, int value,
+                         int largeChange) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(min, max);
+    bar->setValue(value);
+    bar->setSingleStep(1);
+    bar->setPageStep(largeChange);
+    return bar;
+}
+
+QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
 }

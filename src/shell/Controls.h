@@ -1,7 +1,16 @@
 #pragma once
 
+#include <QString>
+#include <initializer_list>
+
 #include "Colour.h"
 
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
 class QWidget;
 
 // Background and text colours of buttons, boxes and labels, set through the palette
@@ -9,3 +18,17 @@ class QWidget;
 void setBackColor(QWidget* control, ColourNumber colour);
 ColourNumber backColor(const QWidget* control);
 void setForeColor(QWidget* control, ColourNumber colour);
+
+// The controls of a screen, created under their program names (the object name) with
+// their design captions and tool tips.
+QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& toolTip = QString());
+QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
+                      const QString& toolTip = QString());
+// Labels wrap their caption and show it from the top left, as long pages need.
+QLabel* newLabel(QWidget* parent, const char* name, const QString& caption,
+                 const QString& toolTip = QString());
+// A vertical bar: the small change is 1, the large change given.
+QScrollBar* newScrollBar(QWidget* parent, const char* name, int min, int max, int value,
+                         int largeChange);
+QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption);

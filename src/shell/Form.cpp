@@ -42,11 +42,22 @@ void Form::showScreen() {
         activateWindow();
         return;
     }
-    // Where no window manager maximises the window, it still covers the display.
-    setGeometry(ScreenLayout::availableArea());
-    showMaximized();
+    if (clientSize_.isValid()) {
+        QRect area(QPoint(0, 0), clientSize_);
+        area.moveCenter(ScreenLayout::availableArea().center());
+        setGeometry(area);
+        show();
+    } else {
+        // Where no window manager maximises the window, it still covers the display.
+        setGeometry(ScreenLayout::availableArea());
+        showMaximized();
+    }
     loaded_ = true;
     Form_Load();
+}
+
+void Form::setClientSize(int width, int height) {
+    clientSize_ = QSize(width, height);
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

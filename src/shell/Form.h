@@ -22,8 +22,11 @@ class Form : public QMainWindow {
     int MousePointer() const;
 
     bool isLoaded() const { return loaded_; }
-    // Shows the screen maximised; the first time its Form_Load runs.
+    // Shows the screen, maximised unless it has a client size; the first time its
+    // Form_Load runs.
     void showScreen();
+    // A screen of fixed size opens centred on the display with this client area.
+    void setClientSize(int width, int height);
     virtual void Form_Load() = 0;
 
   signals:
@@ -34,5 +37,6 @@ class Form : public QMainWindow {
 
   private:
     Canvas* surface_;
+    QSize clientSize_;
     bool loaded_ = false;
 };

@@ -43,4 +43,10 @@ void place(QWidget* control, int dx, int dy, int width, int height) {
     control->setGeometry(c.x() + dx, c.y() + dy, width, height);
 }
 
+void place(std::initializer_list<Placement> table) {
+    for (const Placement& p : table) {
+        place(p.control, p.dx, p.dy, p.width, p.height);
+    }
+}
+
 }  // namespace ScreenLayout

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <initializer_list>
 
 class QWidget;
 
@@ -19,5 +20,12 @@ QRect availableArea();
 QPoint centre();
 // Places a control at the centre plus (dx, dy) with a fixed size.
 void place(QWidget* control, int dx, int dy, int width, int height);
+
+// One row of a screen's placement table: offsets from the centre and size, in pixels.
+struct Placement {
+    QWidget* control;
+    int dx, dy, width, height;
+};
+void place(std::initializer_list<Placement> table);
 
 }  // namespace ScreenLayout

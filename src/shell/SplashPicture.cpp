@@ -1,0 +1,78 @@
+#include "SplashPicture.h"
+
+#include "Numbers.h"
+#include "Random.h"
+
+namespace SplashPicture {
+namespace {
+constexpr double Offset = 0.1;
+}  // namespace
+
+Choice choose() {
+    Choice choice{};
+    choice.R = static_cast<int>(Numbers::intFloor(Random::next() * 1000)) + 1;
+    choice.S = static_cast<int>(Numbers::intFloor(Random::next() * 10)) + 1;
+    return choice;
+}
+
+bool showsJulia(const Choice& choice) {
+    return choice.S <= 7;
+}
+
+std::vector<ColourNumber> julia(int k, int R) {
+    std::vector<ColourNumber> colours(Columns * Rows);
+    const double cx = Offset + k / 20.0;
+    for (int col = 1; col <= Columns; ++col) {
+        for (int row = 1; row <= Rows; ++row) {
+            double x = -2.3 + col * 2.5 / 110;
+            double y = 1.48 - row * 2.5 / 110;
+            double m = 0;
+            int n = 0;
+            do {
+                ++n;
+                const double xNext = x * x - y * y + cx;
+                const double yNext = 2 * x * y - Offset - 0.4;
+                x = xNext;
+                y = yNext;
+                m = x * x + y * y;
+            } while (!(m > 4 || n > 40));
+            colours[(col - 1) * Rows + (row - 1)] =
+                m > 4 ? static_cast<ColourNumber>(n) * 1000 * R : Colour::Black;
+        }
+    }
+    return colours;
+}
+
+std::vector<ColourNumber> mandelbrot(int S) {
+    // The steps are single-precision constants added up in double precision.
+    constexpr double StepU = static_cast<double>(0.015f);
+    constexpr double StepV = static_cast<double>(0.0175f);
+    std::vector<ColourNumber> colours(Columns * Rows);
+    double u = 0;
+    for (int col = 1; col <= Columns; ++col) {
+        u += StepU;
+        double v = 0;
+        for (int row = 1; row <= Rows; ++row) {
+            v += StepV;
+            const double a = -2.3 + u;
+            const double b = 1.14 - v;
+            double x = 0;
+            double y = 0;
+            double m = 0;
+            int n = 0;
+            do {
+                ++n;
+                const double xNext = x * x - y * y + a;
+                const double yNext = 2 * x * y - b;
+                x = xNext;
+                y = yNext;
+                m = x * x + y * y;
+            } while (!(m > 4 || n > 30));
+            colours[(col - 1) * Rows + (row - 1)] =
+                m > 4 ? static_cast<ColourNumber>(n) * 100000 * S : Colour::Black;
+        }
+    }
+    return colours;
+}
+
+}  // namespace SplashPicture
