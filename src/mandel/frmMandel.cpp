@@ -37,6 +37,8 @@ void frmMandel::createControls() {
     pictmandel = new Canvas(s);
     pictmandel->setObjectName(QStringLiteral("pictmandel"));
     pictmandel->setBackColor(Colour::Black);
+    // Pages printed on the black picture need a light ink to be read.
+    pictmandel->setForeColor(ScreenText);
     cmddisegna = newButton(s, "cmddisegna", QStringLiteral("DISEGNA"),
                            QStringLiteral("Clicca qui per far partire il disegno"));
     CMDINGR =
@@ -171,6 +173,20 @@ void frmMandel::wireEvents() {
     connect(surface(), &Canvas::mouseDown, this, &frmMandel::Form_MouseDown);
     onKeyDown(cmddisegna, [this](int keyCode, int shift) { cmddisegna_KeyDown(keyCode, shift); });
     connect(cmddisegna, &QPushButton::clicked, this, &frmMandel::cmddisegna_Click);
+    connect(pictmandel, &Canvas::mouseDown, this, &frmMandel::pictmandel_MouseDown);
+    onMouseDown(CMDINGR, [this](int button, int shift, double x, double y) {
+        CMDINGR_MouseDown(button, shift, x, y);
+    });
+    connect(Cmdmandel, &QPushButton::clicked, this, &frmMandel::Cmdmandel_Click);
+    onMouseDown(Cmdmandel, [this](int button, int shift, double x, double y) {
+        Cmdmandel_MouseDown(button, shift, x, y);
+    });
+    connect(Cmdschermo, &QPushButton::clicked, this, &frmMandel::Cmdschermo_Click);
+    onMouseDown(Cmdschermo, [this](int button, int shift, double x, double y) {
+        Cmdschermo_MouseDown(button, shift, x, y);
+    });
+    connect(surface(), &Canvas::clicked, this, &frmMandel::Form_Click);
+    connect(coordinate, &QAction::triggered, this, &frmMandel::coordinate_Click);
     connect(atrattore, &QAction::triggered, this, &frmMandel::atrattore_Click);
     connect(mnukok, &QAction::triggered, this, &frmMandel::mnukok_Click);
     connect(veru, &QAction::triggered, this, &frmMandel::veru_Click);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "shell/Clock.h"
 #include "shell/Form.h"
@@ -93,6 +94,17 @@ class frmMandel : public Form {
     void Form_MouseDown(int button, int shift, double x, double y);
     void cmddisegna_Click();
 
+    // Navigation: the click that marks the next centre, the zoom, the mode and size
+    // toggles, and the click on the bare screen that brings the controls back.
+    void pictmandel_MouseDown(int button, int shift, double x, double y);
+    void CMDINGR_MouseDown(int button, int shift, double x, double y);
+    void Cmdmandel_Click();
+    void Cmdmandel_MouseDown(int button, int shift, double x, double y);
+    void Cmdschermo_Click();
+    void Cmdschermo_MouseDown(int button, int shift, double x, double y);
+    void Form_Click();
+    void coordinate_Click();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -120,5 +132,11 @@ class frmMandel : public Form {
     void drawChart(int limit, Clock::Elapsed elapsed);
     void refusalExit(const QString& centreX, const QString& centreY);
     void errorExit();
+    // The message for a box that holds no number.
+    void reportInputError();
+    // Shows the instruction label with a page in its small font.
+    void showInstruction(const QString& caption);
+    // Clears the picture and prints a page of lines into it from (x, y).
+    void printPage(double x, double y, const QStringList& lines);
     void commonEnd();
 };

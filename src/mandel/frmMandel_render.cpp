@@ -290,6 +290,10 @@ void frmMandel::refusalExit(const QString& centreX, const QString& centreY) {
 void frmMandel::errorExit() {
     setMousePointer(CrossHair);
     setIdle(cmddisegna, QStringLiteral("Disegna"));
+    reportInputError();
+}
+
+void frmMandel::reportInputError() {
     MsgBox(
         QStringLiteral("Hai immesso una Lettera invece di un numero, o un Punto inveve della "
                        "virgola, oppure una casella è vuota. Correggere!"));
