@@ -60,7 +60,9 @@ void clipSteps(std::int64_t start, int step, std::int64_t low, std::int64_t high
 }  // namespace
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
-    image_ = blankImage(size(), Colour::toQRgb(backColor_));
+    // Empty until the surface has its size, so it then starts in the background colour
+    // set meanwhile rather than in the default one.
+    image_ = blankImage(QSize(0, 0), Colour::toQRgb(backColor_));
     // paintEvent covers every pixel, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -48,6 +48,17 @@ void sendMouse(Canvas& canvas, QEvent::Type type, QPointF position, Qt::MouseBut
 
 }  // namespace
 
+TEST(Canvas, StartsWhollyInTheBackgroundColourSetBeforeItIsPlaced) {
+    QWidget parent;
+    auto* canvas = new Canvas(&parent);
+    canvas->setBackColor(Colour::Blue);
+    canvas->setGeometry(10, 10, 217, 137);
+    canvas->PSet(5, 5, Colour::Red);
+    EXPECT_EQ(countOther(*canvas, 0, 0, 217, 137, Colour::Blue), 1);
+    EXPECT_EQ(canvas->Point(0, 0), Colour::Blue);
+    EXPECT_EQ(canvas->Point(5, 5), Colour::Red);
+}
+
 TEST(Canvas, ClsFillsWithBackColorAndGoesHome) {
     auto canvas = makeCanvas();
     canvas->PSet(10, 10, Colour::Red);
