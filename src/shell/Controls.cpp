@@ -67,6 +67,8 @@ QLabel* newLabel(QWidget* parent, const char* name, const QString& caption,
     control->setToolTip(toolTip);
     control->setWordWrap(true);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A click on a label is the label's, never the screen's behind it.
+    control->setAttribute(Qt::WA_NoMousePropagation);
     return control;
 }
 

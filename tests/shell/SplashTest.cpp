@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <set>
@@ -165,6 +166,17 @@ TEST_F(Splash, AClickOnTheScreenShowsTheExplorerAtOnceAndTheSplashStaysUntilItsT
     EXPECT_EQ(Screens::find("frmlancio2"), splash);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->Timer1->isActive());
+
+    // A click on a label is not a click on the screen.
+    Screens::unload("frmMandel");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(splash->Label4, &press);
+    QCoreApplication::sendEvent(splash->Label4, &release);
+    EXPECT_EQ(Screens::find("frmMandel"), nullptr);
+    explorer = Screens::show("frmMandel");
 
     // The tick later brings the same explorer forward: it is loaded only once.
     splash->Timer1_Timer();
