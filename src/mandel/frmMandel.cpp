@@ -186,12 +186,23 @@ void frmMandel::wireEvents() {
         Cmdschermo_MouseDown(button, shift, x, y);
     });
     connect(surface(), &Canvas::clicked, this, &frmMandel::Form_Click);
+    wireBar(vscrosso, &frmMandel::vscrosso_Change, &frmMandel::vscrosso_Scroll);
+    wireBar(vscverde, &frmMandel::vscverde_Change, &frmMandel::vscverde_Scroll);
+    wireBar(vscblu, &frmMandel::vscblu_Change, &frmMandel::vscblu_Scroll);
+    wireBar(vsccolori, &frmMandel::vsccolori_Change, &frmMandel::vsccolori_Scroll);
     connect(coordinate, &QAction::triggered, this, &frmMandel::coordinate_Click);
     connect(atrattore, &QAction::triggered, this, &frmMandel::atrattore_Click);
     connect(mnukok, &QAction::triggered, this, &frmMandel::mnukok_Click);
     connect(veru, &QAction::triggered, this, &frmMandel::veru_Click);
     connect(mnufelce, &QAction::triggered, this, &frmMandel::mnufelce_Click);
     connect(mandiversi, &QAction::triggered, this, &frmMandel::mandiversi_Click);
+}
+
+void frmMandel::wireBar(QScrollBar* bar, void (frmMandel::*change)(), void (frmMandel::*scroll)()) {
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar, change, scroll] { (this->*(bar->isSliderDown() ? scroll : change))(); });
+    // The end of a drag counts as a change, as an arrow or the track does.
+    connect(bar, &QScrollBar::sliderReleased, this, change);
 }
 
 void frmMandel::Form_Load() {

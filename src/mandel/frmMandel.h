@@ -105,6 +105,17 @@ class frmMandel : public Form {
     void Form_Click();
     void coordinate_Click();
 
+    // Colour bars: Change when a bar moves by arrow, track or the end of a drag;
+    // Scroll while its thumb is dragged.
+    void vscrosso_Change();
+    void vscverde_Change();
+    void vscblu_Change();
+    void vsccolori_Change();
+    void vscrosso_Scroll();
+    void vscverde_Scroll();
+    void vscblu_Scroll();
+    void vsccolori_Scroll();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -127,6 +138,13 @@ class frmMandel : public Form {
     bool drawJulia();
     bool centreInRange(double x, double y);
     EscapeTime::Weights readWeights() const;
+    // R + 256 G + 65536 B from the three colour boxes, as a whole number.
+    ColourNumber colourMix() const;
+    void paintColourSwatch();
+    // Paints a colour box with its own primary: its number times the unit.
+    void scrollPrimary(QLineEdit* box, ColourNumber unit);
+    // Calls the handlers of a bar: Scroll while dragged, Change otherwise.
+    void wireBar(QScrollBar* bar, void (frmMandel::*change)(), void (frmMandel::*scroll)());
     void clearPendingMove();
     void blitPicture(Canvas* canvas, const EscapeTime::Picture& picture);
     void drawChart(int limit, Clock::Elapsed elapsed);

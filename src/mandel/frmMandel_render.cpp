@@ -43,8 +43,7 @@ void frmMandel::cmddisegna_Click() {
     const QString shownX = Txtnx->text();
     const QString shownY = txtny->text();
     try {
-        setBackColor(lblcolore, Numbers::toInt32(number(Txtcolore) + 256 * number(txtverde) +
-                                                 65536 * number(txtblu)));
+        setBackColor(lblcolore, colourMix());
         pictmandel->setBackColor(Colour::Black);
         pictmandel->Cls();
         stopRequested = false;
