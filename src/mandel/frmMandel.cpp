@@ -190,12 +190,27 @@ void frmMandel::wireEvents() {
     wireBar(vscverde, &frmMandel::vscverde_Change, &frmMandel::vscverde_Scroll);
     wireBar(vscblu, &frmMandel::vscblu_Change, &frmMandel::vscblu_Scroll);
     wireBar(vsccolori, &frmMandel::vsccolori_Change, &frmMandel::vsccolori_Scroll);
-    connect(coordinate, &QAction::triggered, this, &frmMandel::coordinate_Click);
-    connect(atrattore, &QAction::triggered, this, &frmMandel::atrattore_Click);
-    connect(mnukok, &QAction::triggered, this, &frmMandel::mnukok_Click);
-    connect(veru, &QAction::triggered, this, &frmMandel::veru_Click);
-    connect(mnufelce, &QAction::triggered, this, &frmMandel::mnufelce_Click);
-    connect(mandiversi, &QAction::triggered, this, &frmMandel::mandiversi_Click);
+    const std::pair<QAction*, void (frmMandel::*)()> items[] = {
+        {mnuMandel, &frmMandel::mnuMandel_Click},
+        {mnucode, &frmMandel::mnucode_Click},
+        {mnuPalle, &frmMandel::mnuPalle_Click},
+        {mnuPizzo, &frmMandel::mnuPizzo_Click},
+        {mnuSpirale, &frmMandel::mnuSpirale_Click},
+        {mnuraggi, &frmMandel::mnuraggi_Click},
+        {mnuocchio, &frmMandel::mnuocchio_Click},
+        {mnuStellamarina, &frmMandel::mnuStellamarina_Click},
+        {mnuMandiniz, &frmMandel::mnuMandiniz_Click},
+        {coordinate, &frmMandel::coordinate_Click},
+        {atrattore, &frmMandel::atrattore_Click},
+        {mnukok, &frmMandel::mnukok_Click},
+        {veru, &frmMandel::veru_Click},
+        {mnufelce, &frmMandel::mnufelce_Click},
+        {mandiversi, &frmMandel::mandiversi_Click},
+    };
+    for (const auto& [action, handler] : items) {
+        connect(action, &QAction::triggered, this, handler);
+    }
+    connect(mnuzone, &QMenu::aboutToShow, this, &frmMandel::mnuzone_Click);
 }
 
 void frmMandel::wireBar(QScrollBar* bar, void (frmMandel::*change)(), void (frmMandel::*scroll)()) {

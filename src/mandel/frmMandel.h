@@ -85,6 +85,9 @@ class frmMandel : public Form {
     QAction* veru;
     QAction* mnufelce;
 
+    // A place: its view as stored text and its explanation.
+    struct Preset;
+
     // Set by a key or a click while a full-screen drawing yields; ends that drawing.
     bool stopRequested = false;
 
@@ -116,6 +119,18 @@ class frmMandel : public Form {
     void vscblu_Scroll();
     void vsccolori_Scroll();
 
+    // Preset places, the start view, and the hint shown when their submenu opens.
+    void mnuMandel_Click();
+    void mnucode_Click();
+    void mnuPalle_Click();
+    void mnuPizzo_Click();
+    void mnuSpirale_Click();
+    void mnuraggi_Click();
+    void mnuocchio_Click();
+    void mnuStellamarina_Click();
+    void mnuMandiniz_Click();
+    void mnuzone_Click();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -144,6 +159,8 @@ class frmMandel : public Form {
     // Paints a colour box with its own primary: its number times the unit.
     void scrollPrimary(QLineEdit* box, ColourNumber unit);
     // Calls the handlers of a bar: Scroll while dragged, Change otherwise.
+    // Writes a place's view and explanation, then draws it.
+    void applyPreset(const Preset& preset);
     void wireBar(QScrollBar* bar, void (frmMandel::*change)(), void (frmMandel::*scroll)());
     void clearPendingMove();
     void blitPicture(Canvas* canvas, const EscapeTime::Picture& picture);
