@@ -97,7 +97,8 @@ void frmattratHenon::Form_Load() {
         {lblingr, -250, -280, 150, 30},
         {Txtx, -100, -280, 40, 30},
     });
-    // The area opens black all over, at its final size.
+    // The screen and its area open in their own colours all over, at their final size.
+    surface()->Cls();
     Picture1->Cls();
 }
 

@@ -88,7 +88,8 @@ void frmkochisle::Form_Load() {
         {cmddisegna, 250, 150, 90, 80},
         {Cmdcompleta, -330, -270, 80, 80},
     });
-    // The area opens black all over, at its final size.
+    // The screen and its area open in their own colours all over, at their final size.
+    surface()->Cls();
     Picture1->Cls();
 }
 

@@ -110,6 +110,7 @@ TEST_F(HenonScreen, PlacesItsControlsAroundTheCentreOfA1024By768Display) {
 
 TEST_F(HenonScreen, OpensWithItsCaptionsColoursAndTips) {
     EXPECT_EQ(form->surface()->BackColor(), ScreenBack);
+    EXPECT_EQ(form->surface()->Point(5, 5), ScreenBack);
     EXPECT_EQ(form->surface()->ForeColor(), 192);
     EXPECT_DOUBLE_EQ(form->surface()->FontSize(), 12);
     EXPECT_TRUE(form->surface()->FontBold());

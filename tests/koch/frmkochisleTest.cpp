@@ -90,6 +90,8 @@ class KochScreen : public ::testing::Test {
 TEST_F(KochScreen, PlacesItsControlsAroundTheCentreOfA1024By768Display) {
     EXPECT_EQ(form->windowTitle(), "Isola di  Von Koch");
     EXPECT_EQ(form->surface()->BackColor(), Colour::rgb(0, 64, 0));
+    EXPECT_EQ(form->surface()->Point(5, 5), Colour::rgb(0, 64, 0));
+    EXPECT_EQ(form->Picture1->Point(5, 5), Colour::Black);
     EXPECT_EQ(form->frameGeometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(form->Picture1->geometry(), QRect(262, 104, 500, 520));
     EXPECT_EQ(form->Cmd1->geometry(), QRect(762, 134, 80, 60));
