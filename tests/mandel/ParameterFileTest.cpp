@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "mandel/ParameterFile.h"
+
+namespace {
+
+using ParameterFile::Fields;
+
+class SavedView : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ParameterFile::setPath(folder.filePath("dati/caos1.txt"));
+    }
+    void TearDown() override { ParameterFile::setPath(QString()); }
+
+    QByteArray bytesOnDisk() const {
+        QFile file(ParameterFile::path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeOnDisk(const QByteArray& bytes) const {
+        QDir().mkpath(folder.filePath("dati"));
+        QFile file(ParameterFile::path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SavedView, IsOneQuotedCommaSeparatedLineEndedByCrLf) {
+    EXPECT_FALSE(ParameterFile::load().has_value());  // missing: nothing
+    ASSERT_TRUE(ParameterFile::save({"-0,75", "0", "30", "1"}));
+    EXPECT_EQ(bytesOnDisk(), QByteArray("\"-0,75\",\"0\",\"30\",\"1\"\r\n"));
+    // Single-byte characters on disk.
+    ASSERT_TRUE(ParameterFile::save({"è", "0", "30", "1"}));
+    EXPECT_EQ(bytesOnDisk(), QByteArray("\"\xe8\",\"0\",\"30\",\"1\"\r\n"));
+}
+
+TEST_F(SavedView, ComesBackExactlyAsTheBoxesHeldIt) {
+    const Fields views[] = {
+        {"-0,750252702027307", "1,24345324727702E-02", "970", "90000"},
+        {"sette", "", "  12 ", "1,2,3"},
+        {"dice \"ciao\"", "\"", "a,b", "\"\""},
+    };
+    for (const Fields& view : views) {
+        ASSERT_TRUE(ParameterFile::save(view));
+        const auto loaded = ParameterFile::load();
+        ASSERT_TRUE(loaded.has_value());
+        EXPECT_EQ(*loaded, view);
+    }
+}
+
+TEST_F(SavedView, AFileWithFewerThanFourFieldsGivesNothing) {
+    for (const char* content : {"\"-0,75\",\"0\",\"30\"\r\n", "", "\r\n", "\"-0,75\",\"0\",\"30",
+                                "\"-0,75\",\"0\",\"30\",\"1"}) {
+        writeOnDisk(content);
+        EXPECT_FALSE(ParameterFile::load().has_value()) << content;
+    }
+    // Bare fields, as other programs may write them, are read too.
+    writeOnDisk("-1, 0 ,70,5\r\n\"altro\"\r\n");
+    EXPECT_EQ(ParameterFile::load(), (Fields{"-1", "0", "70", "5"}));
+}
+
+TEST_F(SavedView, AFailedSaveKeepsTheViewSavedBefore) {
+    ASSERT_TRUE(ParameterFile::save({"1", "2", "3", "4"}));
+    // A folder where the file should be: it cannot be written.
+    ParameterFile::setPath(folder.filePath("dati"));
+    EXPECT_FALSE(ParameterFile::save({"5", "6", "7", "8"}));
+    ParameterFile::setPath(folder.filePath("dati/caos1.txt"));
+    EXPECT_EQ(ParameterFile::load(), (Fields{"1", "2", "3", "4"}));
+}
+
+}  // namespace
