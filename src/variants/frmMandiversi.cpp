@@ -15,6 +15,7 @@
 #include "shell/Screens.h"
 #include "variants/Relief.h"
 #include "variants/VariantSets.h"
+#include "variants/WrappingButton.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     setClientSize(530, 364);
     QWidget* s = surface();
 
-    Cmdstart = newButton(s, "Cmdstart", QStringLiteral("Disegna"));
+    Cmdstart = new WrappingButton("Cmdstart", QStringLiteral("Disegna"), s);
     setBackColor(Cmdstart, Colour::Green);
     placeInTwips(Cmdstart, 6480, 120, 1215, 495);
     Text1 = newTextBox(s, "Text1", QStringLiteral("1"));
@@ -60,17 +61,17 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFocusPolicy(Qt::TabFocus);
     placeInTwips(Picture1, PictureLeft, 120, PictureWidth, 3000);
-    Cmdterza = newButton(s, "Cmdterza", QStringLiteral("Mandel alla terza"));
+    Cmdterza = new WrappingButton("Cmdterza", QStringLiteral("Mandel alla terza"), s);
     setBackColor(Cmdterza, Colour::Green);
     placeInTwips(Cmdterza, 6480, 960, 1215, 495);
-    Cmdtredi = newButton(s, "Cmdtredi", QStringLiteral("Mandel tridimensionale"));
+    Cmdtredi = new WrappingButton("Cmdtredi", QStringLiteral("Mandel tridimensionale"), s);
     setBackColor(Cmdtredi, Colour::Green);
     placeInTwips(Cmdtredi, 6480, 1800, 1215, 495);
-    Cmdsalva = newButton(s, "Cmdsalva", QStringLiteral("Salva l'immagine"));
+    Cmdsalva = new WrappingButton("Cmdsalva", QStringLiteral("Salva l'immagine"), s);
     placeInTwips(Cmdsalva, 6480, 2520, 1215, 495);
-    Cmdlistato = newButton(s, "Cmdlistato", QStringLiteral("Listato"));
+    Cmdlistato = new WrappingButton("Cmdlistato", QStringLiteral("Listato"), s);
     placeInTwips(Cmdlistato, 6600, 3720, 1215, 495);
-    cmdfine = newButton(s, "cmdfine", QStringLiteral("Fine"));
+    cmdfine = new WrappingButton("cmdfine", QStringLiteral("Fine"), s);
     placeInTwips(cmdfine, 6600, 4560, 1215, 495);
 
     RiTeBox = new QTextEdit(s);
@@ -78,6 +79,7 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     // A listing is shown as it stands: pasted or loaded markup stays text.
     RiTeBox->setAcceptRichText(false);
     RiTeBox->setTabChangesFocus(true);
+    RiTeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Blanks at the end of a line take room as letters do, so a long run of them
     // carries the next sentence onto a line of its own.
     QTextOption option = RiTeBox->document()->defaultTextOption();
@@ -101,6 +103,7 @@ frmMandiversi::frmMandiversi(QWidget* parent)
 }
 
 void frmMandiversi::Form_Load() {
+    surface()->Cls();
     Picture1->setBackColor(Colour::Black);
     Picture1->Cls();
     // A coarse look at the plain set, every second pixel, in random colours.
