@@ -5,6 +5,9 @@
 #include <QTextEdit>
 #include <QTextOption>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <vector>
 
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
@@ -19,9 +22,9 @@
 
 namespace {
 
-constexpr int Arrow = 0;
 constexpr int CrossHair = 2;
 constexpr int Hourglass = 11;
+// The "no drop" pointer of the variants; the drawing is over before it shows.
 constexpr int NoDrop = 12;
 
 // Where "Disegna" and "Mandel alla terza" put the picture area, and where the
@@ -99,7 +102,6 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     connect(Cmdsalva, &QPushButton::clicked, this, &frmMandiversi::Cmdsalva_Click);
     connect(Cmdlistato, &QPushButton::clicked, this, &frmMandiversi::Cmdlistato_Click);
     connect(cmdfine, &QPushButton::clicked, this, &frmMandiversi::cmdfine_Click);
-    setMousePointer(Arrow);
 }
 
 void frmMandiversi::Form_Load() {
