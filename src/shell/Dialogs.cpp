@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +26,16 @@ Dialogs& Dialogs::current() {
 
 void Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
     installed() = std::move(dialogs);
+}
+
+QString Dialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
+                                       const QString& defaultSuffix, int& chosenFilter) {
+    chosenFilter = 0;
+    return saveFileName(title, filter, defaultSuffix);
+}
+
+QString Dialogs::openFileNameIn(const QString& title, const QString& filter, const QString&) {
+    return openFileName(title, filter);
 }
 
 Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Icon icon,
@@ -98,6 +110,40 @@ QString QtDialogs::openFileName(const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(activeScreen(), title, QString(), filter);
 }
 
+namespace {
+// "Pictures (*.gif *.png)" gives "gif"; empty when the filter names no suffix.
+QString firstSuffix(const QString& nameFilter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;)*]+)"));
+    return pattern.match(nameFilter).captured(1);
+}
+}  // namespace
+
+QString QtDialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
+                                         const QString& defaultSuffix, int& chosenFilter) {
+    QFileDialog dialog(activeScreen(), title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    const QStringList filters = dialog.nameFilters();
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters, &defaultSuffix](const QString& chosen) {
+                         const QString suffix = firstSuffix(chosen);
+                         dialog.setDefaultSuffix(filters.indexOf(chosen) <= 0 || suffix.isEmpty()
+                                                     ? defaultSuffix
+                                                     : suffix);
+                     });
+    chosenFilter = 0;
+    if (dialog.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    chosenFilter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    return dialog.selectedFiles().value(0);
+}
+
+QString QtDialogs::openFileNameIn(const QString& title, const QString& filter,
+                                  const QString& folder) {
+    return QFileDialog::getOpenFileName(activeScreen(), title, folder, filter);
+}
+
 Dialogs::Answer ScriptedDialogs::message(const QString& text, Buttons buttons, Icon icon,
                                          const QString& title) {
     shown.push_back({Kind::Message, text, title, buttons, icon});
@@ -133,6 +179,17 @@ QString ScriptedDialogs::saveFileName(const QString& title, const QString&, cons
 QString ScriptedDialogs::openFileName(const QString& title, const QString&) {
     shown.push_back({Kind::OpenFile, QString(), title, Buttons::Ok, Icon::None});
     return takeFront(files);
+}
+
+QString ScriptedDialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
+                                               const QString& defaultSuffix, int& chosenFilter) {
+    const QString name = saveFileName(title, filter, defaultSuffix);
+    chosenFilter = 0;
+    if (!chosenFilters.empty()) {
+        chosenFilter = chosenFilters.front();
+        chosenFilters.pop_front();
+    }
+    return name;
 }
 
 std::vector<QString> ScriptedDialogs::messages() const {

@@ -23,6 +23,14 @@ class Dialogs {
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    // As saveFileName, also telling which filter the user chose (0 for the first). A
+    // name typed without a suffix gets that of the chosen filter (the default suffix
+    // for the first).
+    virtual QString saveFileNameAndFilter(const QString& title, const QString& filter,
+                                          const QString& defaultSuffix, int& chosenFilter);
+    // As openFileName, the dialog starting in the folder given.
+    virtual QString openFileNameIn(const QString& title, const QString& filter,
+                                   const QString& folder);
 
     // The dialogs in use: the Qt ones unless others were installed.
     static Dialogs& current();
@@ -40,6 +48,10 @@ class QtDialogs : public Dialogs {
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileNameAndFilter(const QString& title, const QString& filter,
+                                  const QString& defaultSuffix, int& chosenFilter) override;
+    QString openFileNameIn(const QString& title, const QString& filter,
+                           const QString& folder) override;
 };
 
 // Answers from queues and records every dialog shown. An empty queue answers with
@@ -58,6 +70,8 @@ class ScriptedDialogs : public Dialogs {
     std::deque<Answer> answers;
     std::deque<QString> inputs;
     std::deque<QString> files;
+    // The filter chosen in each save dialog that reports it; 0 when empty.
+    std::deque<int> chosenFilters;
     std::vector<Shown> shown;
 
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
@@ -65,6 +79,8 @@ class ScriptedDialogs : public Dialogs {
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileNameAndFilter(const QString& title, const QString& filter,
+                                  const QString& defaultSuffix, int& chosenFilter) override;
 
     // The texts of the message boxes shown, in order.
     std::vector<QString> messages() const;

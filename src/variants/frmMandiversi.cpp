@@ -1,22 +1,172 @@
 #include "frmMandiversi.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTextOption>
+#include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <vector>
 
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
+#include "shell/DecimalEntry.h"
 #include "shell/Dialogs.h"
+#include "shell/Random.h"
+#include "shell/RuntimeFailure.h"
 #include "shell/Screens.h"
+#include "variants/Relief.h"
+#include "variants/VariantSets.h"
+#include "variants/WrappingButton.h"
+
+namespace {
+
+constexpr int CrossHair = 2;
+constexpr int Hourglass = 11;
+// The "no drop" pointer of the variants; the drawing is over before it shows.
+constexpr int NoDrop = 12;
+
+// Where "Disegna" and "Mandel alla terza" put the picture area, and where the
+// relief moves it, in twips.
+constexpr int PictureLeft = 1560;
+constexpr int PictureWidth = 3000;
+constexpr int ReliefLeft = 200;
+constexpr int ReliefWidth = 4500;
+
+const QString BusyCaption = QStringLiteral("attendere prego");
+const QString NotANumber =
+    QStringLiteral("Inserisci un numero da 1 a 10 nella finestrella bianca in alto!");
+
+// This screen's design is in twips, 15 to a pixel.
+int pixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+void placeInTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+}  // namespace
 
 frmMandiversi::frmMandiversi(QWidget* parent)
     : Form(QStringLiteral("Insiemi di Mandelbrot diversi"), Colour::WindowGrey, parent) {
     // Unlike the explorer, this screen has a fixed size and fixed positions.
     setClientSize(530, 364);
-    cmdfine = newButton(surface(), "cmdfine", QStringLiteral("Fine"));
-    cmdfine->setGeometry(440, 304, 81, 33);
+    QWidget* s = surface();
+
+    Cmdstart = new WrappingButton("Cmdstart", QStringLiteral("Disegna"), s);
+    setBackColor(Cmdstart, Colour::Green);
+    placeInTwips(Cmdstart, 6480, 120, 1215, 495);
+    Text1 = newTextBox(s, "Text1", QStringLiteral("1"));
+    placeInTwips(Text1, 5760, 120, 495, 495);
+    Picture1 = new Canvas(s);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    placeInTwips(Picture1, PictureLeft, 120, PictureWidth, 3000);
+    Cmdterza = new WrappingButton("Cmdterza", QStringLiteral("Mandel alla terza"), s);
+    setBackColor(Cmdterza, Colour::Green);
+    placeInTwips(Cmdterza, 6480, 960, 1215, 495);
+    Cmdtredi = new WrappingButton("Cmdtredi", QStringLiteral("Mandel tridimensionale"), s);
+    setBackColor(Cmdtredi, Colour::Green);
+    placeInTwips(Cmdtredi, 6480, 1800, 1215, 495);
+    Cmdsalva = new WrappingButton("Cmdsalva", QStringLiteral("Salva l'immagine"), s);
+    placeInTwips(Cmdsalva, 6480, 2520, 1215, 495);
+    Cmdlistato = new WrappingButton("Cmdlistato", QStringLiteral("Listato"), s);
+    placeInTwips(Cmdlistato, 6600, 3720, 1215, 495);
+    cmdfine = new WrappingButton("cmdfine", QStringLiteral("Fine"), s);
+    placeInTwips(cmdfine, 6600, 4560, 1215, 495);
+
+    RiTeBox = new QTextEdit(s);
+    RiTeBox->setObjectName(QStringLiteral("RiTeBox"));
+    // A listing is shown as it stands: pasted or loaded markup stays text.
+    RiTeBox->setAcceptRichText(false);
+    RiTeBox->setTabChangesFocus(true);
+    RiTeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Blanks at the end of a line take room as letters do, so a long run of them
+    // carries the next sentence onto a line of its own.
+    QTextOption option = RiTeBox->document()->defaultTextOption();
+    option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
+    RiTeBox->document()->setDefaultTextOption(option);
+    placeInTwips(RiTeBox, 120, 3720, 6375, 1575);
+
+    QWidget* const tabOrder[] = {Cmdstart, Picture1,   Text1,   RiTeBox, Cmdterza,
+                                 Cmdtredi, Cmdlistato, cmdfine, Cmdsalva};
+    for (std::size_t k = 1; k < std::size(tabOrder); ++k) {
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+    }
+
+    connect(Cmdstart, &QPushButton::clicked, this, &frmMandiversi::Cmdstart_Click);
+    connect(Cmdterza, &QPushButton::clicked, this, &frmMandiversi::Cmdterza_Click);
+    connect(Cmdtredi, &QPushButton::clicked, this, &frmMandiversi::Cmdtredi_Click);
+    connect(Cmdsalva, &QPushButton::clicked, this, &frmMandiversi::Cmdsalva_Click);
+    connect(Cmdlistato, &QPushButton::clicked, this, &frmMandiversi::Cmdlistato_Click);
     connect(cmdfine, &QPushButton::clicked, this, &frmMandiversi::cmdfine_Click);
 }
 
-void frmMandiversi::Form_Load() {}
+void frmMandiversi::Form_Load() {
+    surface()->Cls();
+    Picture1->setBackColor(Colour::Black);
+    Picture1->Cls();
+    // A coarse look at the plain set, every second pixel, in random colours.
+    const std::vector<ColourNumber> colours = VariantSets::preview(Random::next);
+    Picture1->blitColumns(0, 0, VariantSets::PreviewSize, VariantSets::PreviewSize, colours.data());
+    RiTeBox->setPlainText(loadInstructions());
+}
+
+void frmMandiversi::placePicture(int leftTwips, int widthTwips) {
+    Picture1->setGeometry(pixels(leftTwips), Picture1->y(), pixels(widthTwips), Picture1->height());
+}
+
+void frmMandiversi::showBusy(int pointer) {
+    setBackColor(Cmdstart, Colour::Red);
+    Cmdstart->setText(BusyCaption);
+    setMousePointer(pointer);
+}
+
+void frmMandiversi::showIdle() {
+    setBackColor(Cmdstart, Colour::Green);
+    Cmdstart->setText(QStringLiteral("DISEGNA"));
+    setMousePointer(CrossHair);
+}
+
+void frmMandiversi::Cmdstart_Click() {
+    double typed = 0;
+    try {
+        typed = DecimalEntry::read(Text1->text());
+    } catch (const RuntimeFailure&) {
+        MsgBox(NotANumber);
+        return;
+    }
+    placePicture(PictureLeft, PictureWidth);
+    Picture1->setBackColor(Colour::Black);
+    Picture1->Cls();
+    showBusy(NoDrop);
+    const std::vector<ColourNumber> colours = VariantSets::variant(VariantSets::formulaFor(typed));
+    Picture1->blitColumns(1, 1, VariantSets::Size, VariantSets::Size, colours.data());
+    showIdle();
+    RiTeBox->setPlainText(variantInstructions());
+}
+
+void frmMandiversi::Cmdterza_Click() {
+    RiTeBox->setPlainText(cubeInstructions());
+    placePicture(PictureLeft, PictureWidth);
+    Picture1->setBackColor(Colour::Black);
+    Picture1->Cls();
+    showBusy(Hourglass);
+    const std::vector<ColourNumber> colours = VariantSets::cube();
+    Picture1->blitColumns(1, 1, VariantSets::Size, VariantSets::Size, colours.data());
+    showIdle();
+}
+
+void frmMandiversi::Cmdtredi_Click() {
+    showBusy(Hourglass);
+    Picture1->Cls();
+    placePicture(ReliefLeft, ReliefWidth);
+    const std::vector<ColourNumber> colours = Relief::relief();
+    Picture1->blitColumns(1, 1, Relief::Columns, Relief::Rows, colours.data());
+    showIdle();
+}
 
 void frmMandiversi::cmdfine_Click() {
     const Dialogs::Answer answer =
