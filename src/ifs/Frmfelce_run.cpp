@@ -283,7 +283,7 @@ void Frmfelce::cmdzig_Click() {
 // The map count, the scale and the cycles a right click loads.
 void Frmfelce::loadCounts(const Ifs::Preset& preset) {
     txtnumcol->setText(DecimalEntry::write(preset.run.n));
-    txtgr->setText(DecimalEntry::write(preset.run.s));
+    txtgr->setText(DecimalEntry::write(preset.loadedScale));
     txtcicli->setText(DecimalEntry::write(preset.loadedCount));
 }
 

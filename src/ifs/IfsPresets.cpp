@@ -26,6 +26,7 @@ const Preset& albero() {
                                {fixed(Red), fixed(Red), fixed(Yellow), fixed(Blue)},
                                {4, 180000, 400, 220, 350, Sense::Up},
                                false,
+                               400,
                                180000};
     return preset;
 }
@@ -38,6 +39,7 @@ const Preset& felce() {
                                {fixed(Green), fixed(Green), fixed(Green), fixed(Green)},
                                {4, 180000, 400, 220, 490, Sense::Up},
                                false,
+                               400,
                                280000};
     return preset;
 }
@@ -50,6 +52,7 @@ const Preset& pino() {
                                {fixed(Red), fixed(Green), fixed(Yellow), fixed(Blue)},
                                {4, 250000, 400, 220, 510, Sense::Up},
                                false,
+                               400,
                                22000};
     return preset;
 }
@@ -62,6 +65,7 @@ const Preset& falchi() {
                                {fixed(Red), fixed(Green), fixed(Yellow), fixed(Blue)},
                                {4, 180000, 385, 250, 400, Sense::Up},
                                false,
+                               400,
                                180000};
     return preset;
 }
@@ -72,6 +76,7 @@ const Preset& triangolo() {
         {fixed(Red), box(2), box(3)},
         {3, 70000, 250, 50, 20, Sense::Down},
         false,
+        250,
         50000};
     return preset;
 }
@@ -82,6 +87,7 @@ const Preset& scarabocchi() {
                                {fixed(Red), box(2)},
                                {2, 80000, 35, 280, 20, Sense::Down},
                                true,
+                               35,
                                80000};
     return preset;
 }

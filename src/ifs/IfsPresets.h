@@ -21,8 +21,9 @@ struct Preset {
     IfsRun run;
     // Only the scribbles follow the offset boxes.
     bool offsets;
-    // The count a right click writes into the cycles box; some differ from the
-    // drawing's own.
+    // The scale and the count a right click writes into the boxes; some differ
+    // from the drawing's own.
+    double loadedScale;
     double loadedCount;
 };
 

@@ -213,6 +213,7 @@ TEST(IfsPresets, HoldTheFiguresMapsCountsAndPlacement) {
     EXPECT_EQ(Ifs::pino().maps[0].a, 0.043);
     EXPECT_EQ(Ifs::falchi().run.s, 385);
     EXPECT_EQ(Ifs::falchi().run.X0, 250);
+    EXPECT_EQ(Ifs::falchi().loadedScale, 400);
     EXPECT_EQ(Ifs::triangolo().maps.size(), 3u);
     EXPECT_EQ(Ifs::triangolo().run.sense, Sense::Down);
     EXPECT_EQ(Ifs::triangolo().colours[1].colourBox, 2);
