@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <cmath>
 #include <vector>
@@ -94,6 +95,7 @@ void Frmfelce::darkenUnusedColumns(double n) {
 }
 
 void Frmfelce::Cmd4_Click() {
+    const QPointer<Frmfelce> alive(this);
     // A click while drawing lands here too, nested inside the running drawing:
     // turning the caption back is what stops that drawing.
     Cmd4->setText(Cmd4->text() == NewDrawing ? QStringLiteral("Stop") : NewDrawing);
@@ -144,20 +146,25 @@ void Frmfelce::Cmd4_Click() {
         Ifs::Steps steps;
         steps.random = [] { return Random::next(); };
         steps.colour = [&colours](int k) { return colours[k - 1].read(); };
-        steps.stop = [this] {
+        steps.stop = [this, &alive] {
             if (Cmd4->text() == NewDrawing) {
                 return true;
             }
             yieldToEvents();
-            // A stop clicked during the yield ends the drawing before another point.
-            return Cmd4->text() == NewDrawing;
+            // A stop clicked during the yield ends the drawing before another point;
+            // so does the screen being unloaded meanwhile.
+            return !alive || Cmd4->text() == NewDrawing;
         };
         steps.offsets = [&dx, &dy] { return Ifs::Offsets{dx.read(), dy.read()}; };
         steps.plot = [this](Ifs::Pixel p, ColourNumber colour) {
             Picture1->PSet(p.column, p.row, colour);
         };
         const Ifs::IfsRun run{n, N, s, 220, 350, Ifs::Sense::Up};
-        if (Ifs::run(run, maps, steps) == Ifs::End::Finished) {
+        const Ifs::End end = Ifs::run(run, maps, steps);
+        if (!alive) {
+            return;
+        }
+        if (end == Ifs::End::Finished) {
             Picture1->PSet(10, 450, Black);
             // Blacked out where it was printed, whatever the font's line height.
             Picture1->setCurrentX(0);

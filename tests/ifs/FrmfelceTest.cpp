@@ -92,7 +92,8 @@ class IfsScreen : public ::testing::Test {
         int ticks = 0;
         QObject::connect(&timer, &QTimer::timeout, [&] { onTick(++ticks); });
         timer.start();
-        form->Cmd4_Click();
+        Frmfelce* running = form.get();
+        running->Cmd4_Click();
         timer.stop();
     }
 
@@ -379,6 +380,19 @@ TEST_F(IfsScreen, ClosingTheScreenStopsTheDrawing) {
     });
     EXPECT_EQ(pixels(FinitoArea, Red), 0);
     expectIdle();
+}
+
+TEST_F(IfsScreen, UnloadingTheScreenDuringTheDrawingEndsItQuietly) {
+    form->txtcicli->setText("5000000");
+    int ticks = 0;
+    runWithTicks([&](int tick) {
+        ticks = tick;
+        if (tick == 1) {
+            form.reset();
+        }
+    });
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(form, nullptr);
 }
 
 TEST_F(IfsScreen, ALeftClickOnAlberoDrawsTheTreeAndSetsItsCountsButNotTheGrid) {
