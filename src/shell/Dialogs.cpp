@@ -91,11 +91,16 @@ Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, Icon ic
     }
 }
 
-QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(activeScreen(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &accepted);
-    return accepted ? text : QString();
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText,
+                         std::optional<QPoint> position) {
+    QInputDialog box(activeScreen());
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    if (position) {
+        box.move(*position);
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& filter,
@@ -166,8 +171,9 @@ QString takeFront(std::deque<QString>& queue) {
 }
 }  // namespace
 
-QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
-    shown.push_back({Kind::Input, prompt, title, Buttons::Ok, Icon::None});
+QString ScriptedDialogs::input(const QString& prompt, const QString& title,
+                               const QString& defaultText, std::optional<QPoint> position) {
+    shown.push_back({Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultText, position});
     return takeFront(inputs);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Every message box, input box and file dialog goes through here, so tests can
@@ -16,9 +18,10 @@ class Dialogs {
     virtual ~Dialogs() = default;
     virtual Answer message(const QString& text, Buttons buttons, Icon icon,
                            const QString& title) = 0;
-    // The text typed, or an empty text when cancelled.
-    virtual QString input(const QString& prompt, const QString& title,
-                          const QString& defaultText) = 0;
+    // The text typed, or an empty text when cancelled. The box opens with its top-left
+    // corner at the position on the screen given, in pixels, or centred without one.
+    virtual QString input(const QString& prompt, const QString& title, const QString& defaultText,
+                          std::optional<QPoint> position = std::nullopt) = 0;
     // The chosen file, or an empty text when cancelled.
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
@@ -44,7 +47,8 @@ Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons = Dialogs::
 class QtDialogs : public Dialogs {
   public:
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText,
+                  std::optional<QPoint> position) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString openFileName(const QString& title, const QString& filter) override;
@@ -65,6 +69,8 @@ class ScriptedDialogs : public Dialogs {
         QString title;
         Buttons buttons;
         Icon icon;
+        QString defaultText = QString();  // input boxes only
+        std::optional<QPoint> position = std::nullopt;
     };
 
     std::deque<Answer> answers;
@@ -75,7 +81,8 @@ class ScriptedDialogs : public Dialogs {
     std::vector<Shown> shown;
 
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText,
+                  std::optional<QPoint> position) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& defaultSuffix) override;
     QString openFileName(const QString& title, const QString& filter) override;

@@ -32,7 +32,10 @@ TEST(Dialogs, MessageBoxesWithoutATitleShowTheProgramTitle) {
     dialogs->inputs = {"3"};
     dialogs->files = {"/tmp/a.bmp"};
     EXPECT_EQ(Dialogs::current().input("Quanti?", "frattalia", "1"), "3");
-    EXPECT_EQ(Dialogs::current().input("Quanti?", "frattalia", "1"), "");
+    EXPECT_EQ(Dialogs::current().input("Quanti?", "frattalia", " ", QPoint(300, 300)), "");
+    EXPECT_EQ(dialogs->shown.back().kind, ScriptedDialogs::Kind::Input);
+    EXPECT_EQ(dialogs->shown.back().defaultText, " ");
+    EXPECT_EQ(dialogs->shown.back().position, QPoint(300, 300));
     EXPECT_EQ(Dialogs::current().saveFileName("Salva", "*.bmp", "bmp"), "/tmp/a.bmp");
     EXPECT_EQ(Dialogs::current().openFileName("Apri", "*.txt"), "");
     EXPECT_EQ(dialogs->shown.back().kind, ScriptedDialogs::Kind::OpenFile);
