@@ -177,6 +177,8 @@ void frmMandel::wireEvents() {
     onMouseDown(CMDINGR, [this](int button, int shift, double x, double y) {
         CMDINGR_MouseDown(button, shift, x, y);
     });
+    connect(Cmdsave, &QPushButton::clicked, this, &frmMandel::Cmdsave_Click);
+    connect(Cmdpagini, &QPushButton::clicked, this, &frmMandel::Cmdpagini_Click);
     connect(Cmdmandel, &QPushButton::clicked, this, &frmMandel::Cmdmandel_Click);
     onMouseDown(Cmdmandel, [this](int button, int shift, double x, double y) {
         Cmdmandel_MouseDown(button, shift, x, y);
@@ -201,6 +203,8 @@ void frmMandel::wireEvents() {
         {mnuStellamarina, &frmMandel::mnuStellamarina_Click},
         {mnuMandiniz, &frmMandel::mnuMandiniz_Click},
         {coordinate, &frmMandel::coordinate_Click},
+        {salvaparamomentanei, &frmMandel::salvaparamomentanei_Click},
+        {mnuParametri, &frmMandel::mnuParametri_Click},
         {atrattore, &frmMandel::atrattore_Click},
         {mnukok, &frmMandel::mnukok_Click},
         {veru, &frmMandel::veru_Click},

@@ -131,6 +131,12 @@ class frmMandel : public Form {
     void mnuMandiniz_Click();
     void mnuzone_Click();
 
+    // The view in the parameter file, the picture as a bitmap, the end of the program.
+    void salvaparamomentanei_Click();
+    void mnuParametri_Click();
+    void Cmdsave_Click();
+    void Cmdpagini_Click();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -159,6 +165,8 @@ class frmMandel : public Form {
     // Paints a colour box with its own primary: its number times the unit.
     void scrollPrimary(QLineEdit* box, ColourNumber unit);
     // Calls the handlers of a bar: Scroll while dragged, Change otherwise.
+    // Writes the four view boxes to the parameter file; false when it failed.
+    bool saveView() const;
     // Writes a place's view and explanation, then draws it.
     void applyPreset(const Preset& preset);
     void wireBar(QScrollBar* bar, void (frmMandel::*change)(), void (frmMandel::*scroll)());

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -294,7 +295,9 @@ ColourNumber Canvas::Point(int x, int y) const {
 }
 
 bool Canvas::saveBitmap(const QString& path) const {
-    return image_.save(path, "BMP");
+    // Written aside and put in place whole, so a failed save leaves the old file intact.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image_.save(&file, "BMP") && file.commit();
 }
 
 void Canvas::paintEvent(QPaintEvent* /*event*/) {

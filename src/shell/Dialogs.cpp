@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -42,6 +43,11 @@ Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons, Dialogs::I
                        const QString& title) {
     return Dialogs::current().message(text, buttons, icon,
                                       title.isEmpty() ? QStringLiteral("frattalia") : title);
+}
+
+void reportPictureNotSaved(const QString& file) {
+    MsgBox(QStringLiteral("L'immagine non è stata salvata: impossibile scrivere il file ") +
+           QDir::toNativeSeparators(file));
 }
 
 Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, Icon icon,

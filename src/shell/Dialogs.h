@@ -44,6 +44,9 @@ class Dialogs {
 Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons = Dialogs::Buttons::Ok,
                        Dialogs::Icon icon = Dialogs::Icon::None, const QString& title = QString());
 
+// Tells the pupil that a picture could not be written to the file named.
+void reportPictureNotSaved(const QString& file);
+
 class QtDialogs : public Dialogs {
   public:
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;

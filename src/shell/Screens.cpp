@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHash>
 #include <QPointer>
 
@@ -59,6 +59,12 @@ void unloadAll() {
         unload(name);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void endProgram() {
+    unloadAll();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 }  // namespace Screens

@@ -23,5 +23,7 @@ Form* find(const QString& name);
 void unload(const QString& name);
 // Unloads every screen (the end of the program, and between tests).
 void unloadAll();
+// Ends the program at once: every window closes and the event loop stops.
+void endProgram();
 
 }  // namespace Screens

@@ -1,6 +1,5 @@
 // The variant screen's files: a listing shown in the text box, the picture saved.
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextEdit>
 
 #include "frmMandiversi.h"
@@ -43,7 +42,6 @@ void frmMandiversi::Cmdsalva_Click() {
         filter == GifFilter || name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
     const bool saved = gif ? GifFile::write(Picture1->image(), name) : Picture1->saveBitmap(name);
     if (!saved) {
-        MsgBox(QStringLiteral("L'immagine non è stata salvata: impossibile scrivere il file ") +
-               QDir::toNativeSeparators(name));
+        reportPictureNotSaved(name);
     }
 }
