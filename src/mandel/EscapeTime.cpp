@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "shell/JuliaStrip.h"
 #include "shell/Numbers.h"
 #include "shell/RuntimeFailure.h"
 
@@ -205,6 +206,30 @@ Picture julia(const View& window, double cx, double cy, int limit, const Weights
         const double zy = window.ymin + (row + 1) * dy;
         return juliaColour(juliaPoint(zx, zy, cx, cy, limit), weights);
     });
+}
+
+Film film(double answer) {
+    const double n = answer < 10 ? 10 : answer;
+    return {std::floor(n), 2.5 / n};
+}
+
+Picture filmFrame(double re, double q, double K) {
+    const std::vector<int> counts = JuliaStrip::escapeCounts(re, q);
+    Picture picture;
+    picture.left = 41;
+    picture.top = 81;
+    picture.columns = JuliaStrip::Columns;
+    picture.rows = JuliaStrip::Rows;
+    picture.colours.resize(counts.size());
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        try {
+            picture.colours[i] = counts[i] == 0 ? Colour::Black : Numbers::toInt32(K * counts[i]);
+        } catch (const RuntimeFailure&) {
+            picture.failedAt = i;
+            break;
+        }
+    }
+    return picture;
 }
 
 }  // namespace EscapeTime

@@ -64,4 +64,15 @@ Picture smallMandel(const View& view, int limit, const Weights& weights, int wid
 // imaginary part.
 Picture julia(const View& window, double cx, double cy, int limit, const Weights& weights);
 
+// The film of Julia sets: N frames (at least 10, every whole k from 1 up to N) whose
+// real part moves by 2,5 / N from just above -2 to 0,5.
+struct Film {
+    double frames;
+    double step;
+};
+Film film(double answer);
+// One frame: the 220 x 140 Julia strip of re - i q at (41, 81), coloured K times the
+// escape step, black inside.
+Picture filmFrame(double re, double q, double K);
+
 }  // namespace EscapeTime

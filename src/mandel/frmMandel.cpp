@@ -177,6 +177,10 @@ void frmMandel::wireEvents() {
     onMouseDown(CMDINGR, [this](int button, int shift, double x, double y) {
         CMDINGR_MouseDown(button, shift, x, y);
     });
+    connect(Cmdao, &QPushButton::clicked, this, &frmMandel::Cmdao_Click);
+    onMouseDown(Cmdao, [this](int button, int shift, double x, double y) {
+        Cmdao_MouseDown(button, shift, x, y);
+    });
     connect(Cmdsave, &QPushButton::clicked, this, &frmMandel::Cmdsave_Click);
     connect(Cmdpagini, &QPushButton::clicked, this, &frmMandel::Cmdpagini_Click);
     connect(Cmdmandel, &QPushButton::clicked, this, &frmMandel::Cmdmandel_Click);
@@ -205,6 +209,7 @@ void frmMandel::wireEvents() {
         {coordinate, &frmMandel::coordinate_Click},
         {salvaparamomentanei, &frmMandel::salvaparamomentanei_Click},
         {mnuParametri, &frmMandel::mnuParametri_Click},
+        {anim, &frmMandel::anim_Click},
         {atrattore, &frmMandel::atrattore_Click},
         {mnukok, &frmMandel::mnukok_Click},
         {veru, &frmMandel::veru_Click},

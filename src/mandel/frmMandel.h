@@ -137,6 +137,11 @@ class frmMandel : public Form {
     void Cmdsave_Click();
     void Cmdpagini_Click();
 
+    // The film of Julia sets and its explanations.
+    void Cmdao_Click();
+    void Cmdao_MouseDown(int button, int shift, double x, double y);
+    void anim_Click();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -182,4 +187,8 @@ class frmMandel : public Form {
     // Clears the picture and prints a page of lines into it from (x, y).
     void printPage(double x, double y, const QStringList& lines);
     void commonEnd();
+    // Thrown when the screen was unloaded while a drawing yielded.
+    struct Unloaded {};
+    // Lets events run; leaves the drawing by Unloaded if one of them unloaded the screen.
+    void yieldOrLeave();
 };

@@ -2,6 +2,7 @@
 // set small or full screen, or a Julia set, then the chart and the report line.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
@@ -58,8 +59,22 @@ void frmMandel::cmddisegna_Click() {
         }
     } catch (const RuntimeFailure&) {
         errorExit();
+    } catch (const Unloaded&) {
+        return;  // the screen is gone: nothing of it may be touched
     }
     commonEnd();
+}
+
+void frmMandel::yieldOrLeave() {
+    const QPointer<frmMandel> alive(this);
+    yieldToEvents();
+    if (!alive) {
+        throw Unloaded{};
+    }
+    // A closed window ends its drawing as a key would.
+    if (!isVisible()) {
+        stopRequested = true;
+    }
 }
 
 bool frmMandel::drawMandelbrot() {
@@ -149,7 +164,7 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
                 column[j - 1] = EscapeTime::mandelColour(
                     EscapeTime::mirroredMandelPoint(x0, y0, limit), weights);
                 drawnRows = j;
-                yieldToEvents();
+                yieldOrLeave();
                 if (stopRequested) {
                     stopped = true;
                     break;
@@ -161,7 +176,7 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
             throw;
         }
         screen->blitColumns(i, 1, 1, drawnRows, column.data());
-        yieldToEvents();
+        yieldOrLeave();
         stopped = stopped || stopRequested;
     }
 

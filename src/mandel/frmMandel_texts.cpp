@@ -47,4 +47,20 @@ QString coordinatesInstruction() {
                "immaginaria  del numero complesso dell'insieme di Mandelbrot");
 }
 
+QStringList filmPage() {
+    return {
+        QStringLiteral("Cliccando sul tasto con la scritta "),
+        QStringLiteral("(Animazione Orrizontale) ti verrà chiesto"),
+        QStringLiteral("un numero: è il numero dei disegni"),
+        QStringLiteral("del film. Vedrai altrettanti insiemi di Julia"),
+        QStringLiteral("uno dopo l'altro. Le coordinate orrizontali"),
+        QStringLiteral("vanno da -2 a 0,5  mentre quelle dell'asse "),
+        QStringLiteral("verticale restano ferme: puoi cambiarle"),
+        QStringLiteral("nella casella verde in alto a destra."),
+        QStringLiteral("Più alto è il numero, più lungo è il film."),
+        QStringLiteral("Per fermarlo premi un tasto qualsiasi"),
+        QStringLiteral("o clicca sullo schermo blu."),
+    };
+}
+
 }  // namespace ExplorerTexts

@@ -16,4 +16,7 @@ QString juliaInstruction();
 // The menu item about the two coordinate boxes.
 QString coordinatesInstruction();
 
+// The menu item about the film, printed in the picture.
+QStringList filmPage();
+
 }  // namespace ExplorerTexts

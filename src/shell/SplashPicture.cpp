@@ -1,5 +1,6 @@
 #include "SplashPicture.h"
 
+#include "JuliaStrip.h"
 #include "Numbers.h"
 #include "Random.h"
 
@@ -20,25 +21,10 @@ bool showsJulia(const Choice& choice) {
 }
 
 std::vector<ColourNumber> julia(int k, int R) {
-    std::vector<ColourNumber> colours(Columns * Rows);
-    const double cx = Offset + k / 20.0;
-    for (int col = 1; col <= Columns; ++col) {
-        for (int row = 1; row <= Rows; ++row) {
-            double x = -2.3 + col * 2.5 / 110;
-            double y = 1.48 - row * 2.5 / 110;
-            double m = 0;
-            int n = 0;
-            do {
-                ++n;
-                const double xNext = x * x - y * y + cx;
-                const double yNext = 2 * x * y - Offset - 0.4;
-                x = xNext;
-                y = yNext;
-                m = x * x + y * y;
-            } while (!(m > 4 || n > 40));
-            colours[(col - 1) * Rows + (row - 1)] =
-                m > 4 ? static_cast<ColourNumber>(n) * 1000 * R : Colour::Black;
-        }
+    const std::vector<int> counts = JuliaStrip::escapeCounts(Offset + k / 20.0, Offset, 0.4);
+    std::vector<ColourNumber> colours(counts.size());
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        colours[i] = static_cast<ColourNumber>(counts[i]) * 1000 * R;
     }
     return colours;
 }

@@ -3,13 +3,14 @@
 #include <vector>
 
 #include "Colour.h"
+#include "JuliaStrip.h"
 
 // The splash screen's pictures: 220 x 140 pixels, stored column by column, for
 // columns and rows 1 to 220 and 1 to 140.
 namespace SplashPicture {
 
-constexpr int Columns = 220;
-constexpr int Rows = 140;
+constexpr int Columns = JuliaStrip::Columns;
+constexpr int Rows = JuliaStrip::Rows;
 
 // The two random numbers of one splash drawing: R from 1 to 1000 tints the Julia
 // sets, S from 1 to 10 chooses the branch (Julia up to 7) and tints the Mandelbrot set.
