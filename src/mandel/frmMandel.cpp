@@ -20,6 +20,7 @@ constexpr ColourNumber ScreenBack = Colour::rgb(0, 0, 128);
 constexpr ColourNumber ScreenText = Colour::rgb(192, 255, 192);
 constexpr ColourNumber Yellow = Colour::rgb(255, 255, 0);
 constexpr double ScreenFontSize = 8;
+constexpr double PictureFontSize = 7;
 
 }  // namespace
 
@@ -37,8 +38,10 @@ void frmMandel::createControls() {
     pictmandel = new Canvas(s);
     pictmandel->setObjectName(QStringLiteral("pictmandel"));
     pictmandel->setBackColor(Colour::Black);
-    // Pages printed on the black picture need a light ink to be read.
+    // Pages printed on the black picture need a light ink to be read, and a small
+    // face so the longest, 24 lines, fits in its 300 pixels.
     pictmandel->setForeColor(ScreenText);
+    pictmandel->setFontSize(PictureFontSize);
     cmddisegna = newButton(s, "cmddisegna", QStringLiteral("DISEGNA"),
                            QStringLiteral("Clicca qui per far partire il disegno"));
     CMDINGR =
@@ -174,23 +177,26 @@ void frmMandel::wireEvents() {
     onKeyDown(cmddisegna, [this](int keyCode, int shift) { cmddisegna_KeyDown(keyCode, shift); });
     connect(cmddisegna, &QPushButton::clicked, this, &frmMandel::cmddisegna_Click);
     connect(pictmandel, &Canvas::mouseDown, this, &frmMandel::pictmandel_MouseDown);
-    onMouseDown(CMDINGR, [this](int button, int shift, double x, double y) {
-        CMDINGR_MouseDown(button, shift, x, y);
-    });
     connect(Cmdao, &QPushButton::clicked, this, &frmMandel::Cmdao_Click);
-    onMouseDown(Cmdao, [this](int button, int shift, double x, double y) {
-        Cmdao_MouseDown(button, shift, x, y);
-    });
+    const std::pair<QWidget*, void (frmMandel::*)(int, int, double, double)> pressed[] = {
+        {CMDINGR, &frmMandel::CMDINGR_MouseDown},
+        {Cmdmandel, &frmMandel::Cmdmandel_MouseDown},
+        {Cmdschermo, &frmMandel::Cmdschermo_MouseDown},
+        {Cmdao, &frmMandel::Cmdao_MouseDown},
+        {lblcicli, &frmMandel::lblcicli_MouseDown},
+        {lblcolore, &frmMandel::lblcolore_MouseDown},
+        {lblistruzione, &frmMandel::lblistruzione_MouseDown},
+        {Lblmand, &frmMandel::Lblmand_MouseDown},
+    };
+    for (const auto& [control, handler] : pressed) {
+        onMouseDown(control, [this, handler = handler](int button, int shift, double x, double y) {
+            (this->*handler)(button, shift, x, y);
+        });
+    }
     connect(Cmdsave, &QPushButton::clicked, this, &frmMandel::Cmdsave_Click);
     connect(Cmdpagini, &QPushButton::clicked, this, &frmMandel::Cmdpagini_Click);
     connect(Cmdmandel, &QPushButton::clicked, this, &frmMandel::Cmdmandel_Click);
-    onMouseDown(Cmdmandel, [this](int button, int shift, double x, double y) {
-        Cmdmandel_MouseDown(button, shift, x, y);
-    });
     connect(Cmdschermo, &QPushButton::clicked, this, &frmMandel::Cmdschermo_Click);
-    onMouseDown(Cmdschermo, [this](int button, int shift, double x, double y) {
-        Cmdschermo_MouseDown(button, shift, x, y);
-    });
     connect(surface(), &Canvas::clicked, this, &frmMandel::Form_Click);
     wireBar(vscrosso, &frmMandel::vscrosso_Change, &frmMandel::vscrosso_Scroll);
     wireBar(vscverde, &frmMandel::vscverde_Change, &frmMandel::vscverde_Scroll);
@@ -210,6 +216,12 @@ void frmMandel::wireEvents() {
         {salvaparamomentanei, &frmMandel::salvaparamomentanei_Click},
         {mnuParametri, &frmMandel::mnuParametri_Click},
         {anim, &frmMandel::anim_Click},
+        {mnuistrufile, &frmMandel::mnuistrufile_Click},
+        {mnujulia, &frmMandel::mnujulia_Click},
+        {mnucicli, &frmMandel::mnucicli_Click},
+        {mnucolore, &frmMandel::mnucolore_Click},
+        {mnubiblio, &frmMandel::mnubiblio_Click},
+        {mnuautore, &frmMandel::mnuautore_Click},
         {atrattore, &frmMandel::atrattore_Click},
         {mnukok, &frmMandel::mnukok_Click},
         {veru, &frmMandel::veru_Click},

@@ -142,6 +142,18 @@ class frmMandel : public Form {
     void Cmdao_MouseDown(int button, int shift, double x, double y);
     void anim_Click();
 
+    // Help: right-click pages of the labels, the printed page, the menu pages.
+    void lblcicli_MouseDown(int button, int shift, double x, double y);
+    void lblcolore_MouseDown(int button, int shift, double x, double y);
+    void lblistruzione_MouseDown(int button, int shift, double x, double y);
+    void Lblmand_MouseDown(int button, int shift, double x, double y);
+    void mnuistrufile_Click();
+    void mnujulia_Click();
+    void mnucicli_Click();
+    void mnucolore_Click();
+    void mnubiblio_Click();
+    void mnuautore_Click();
+
     // The menu items that open the other screens.
     void atrattore_Click();
     void mnukok_Click();
@@ -184,6 +196,10 @@ class frmMandel : public Form {
     void reportInputError();
     // Shows the instruction label with a page in its small font.
     void showInstruction(const QString& caption);
+    // A label page: the screen's print cleared, the centre boxes hidden, the page up.
+    void showLabelPage(const QString& page);
+    // A menu page in the instruction label.
+    void showMenuPage(const QString& page);
     // Clears the picture and prints a page of lines into it from (x, y).
     void printPage(double x, double y, const QStringList& lines);
     void commonEnd();

@@ -19,4 +19,26 @@ QString coordinatesInstruction();
 // The menu item about the film, printed in the picture.
 QStringList filmPage();
 
+// Right-click pages of the yellow labels and of the instruction label itself.
+QString cyclesHelp();
+QString colourHelp();
+QString instructionHelp();
+
+// The page printed in the picture for a right click on the top label, in its three
+// colours: the story of the set, the two steps of a zoom, where to look.
+struct ColouredPage {
+    QStringList story;
+    QStringList steps;
+    QStringList places;
+};
+ColouredPage explorerPage();
+
+// Menu pages.
+QString instructionsPage();
+QString juliaPage();
+QString cyclesPage();
+QString colourPage();
+QString readingList();
+QString authorPage();
+
 }  // namespace ExplorerTexts

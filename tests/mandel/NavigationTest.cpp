@@ -139,14 +139,14 @@ TEST_F(Explorer, RightClicksOnTheTogglesPrintTheirPagesInThePicture) {
     // Six lines from (1, 30): nothing above, ink from there down.
     EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 0, 300, 29), Colour::Black), 0);
     EXPECT_GT(inkIn(form->pictmandel, QRect(0, 30, 300, 12), Colour::Black), 50);
-    EXPECT_GT(inkIn(form->pictmandel, QRect(0, 100, 300, 30), Colour::Black), 20);
-    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 160, 300, 140), Colour::Black), 0);
+    EXPECT_GT(inkIn(form->pictmandel, QRect(0, 80, 300, 20), Colour::Black), 20);
+    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 110, 300, 190), Colour::Black), 0);
     EXPECT_EQ(form->Cmdmandel->text(), "Mandelbrot");
 
     form->Cmdschermo_MouseDown(2, 0, 5, 5);
     EXPECT_GT(inkIn(form->pictmandel, QRect(0, 0, 300, 12), Colour::Black), 50);
-    EXPECT_GT(inkIn(form->pictmandel, QRect(0, 90, 300, 30), Colour::Black), 20);
-    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 160, 300, 140), Colour::Black), 0);
+    EXPECT_GT(inkIn(form->pictmandel, QRect(0, 70, 300, 20), Colour::Black), 20);
+    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 100, 300, 200), Colour::Black), 0);
     EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
 }
 
