@@ -114,6 +114,8 @@ void frmMandel::createControls() {
         setBackColor(yellow, Yellow);
     }
     lblistruzione->hide();
+    // Its pages stand over the top label, which it covers.
+    lblistruzione->raise();
 
     // The pending move starts empty of any move, so the first drawing shows the start view.
     Txtxini = newTextBox(s, "Txtxini", QStringLiteral("0"));

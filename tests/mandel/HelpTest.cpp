@@ -22,6 +22,10 @@ TEST_F(Explorer, ARightClickOnTheCyclesLabelShowsItsPageAndALeftClickTakesItAway
     EXPECT_EQ(inkIn(form->surface(), QRect(0, 670, 600, 40), Navy), 0);
     EXPECT_FALSE(pictureIsBlank());
 
+    // The page is on top of the yellow label it covers.
+    const QPoint inside = form->Lblmand->geometry().center();
+    EXPECT_EQ(form->surface()->childAt(inside), form->lblistruzione);
+
     form->lblcicli_MouseDown(1, 0, 3, 3);
     EXPECT_FALSE(form->Txtnx->isHidden());
     EXPECT_FALSE(form->txtny->isHidden());
