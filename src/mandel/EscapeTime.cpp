@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "EscapeColumns.h"
 #include "shell/JuliaStrip.h"
 #include "shell/Numbers.h"
 #include "shell/RuntimeFailure.h"
@@ -39,10 +40,11 @@ ColourNumber component(double weight, int k, double step) {
     return Numbers::mod(weight * k * step, 255) + 1;
 }
 
-// Computes a picture column by column on all cores. A failing colour marks the
-// first failing pixel in drawing order; everything before it is kept.
-template <typename PixelColour>
-Picture computeColumns(Picture picture, PixelColour pixelColour) {
+// Computes a picture column by column on all cores: the escapes of a whole column
+// at once, then their colours in drawing order. A failing colour marks the first
+// failing pixel in drawing order; everything before it is kept.
+template <typename ColumnEscapes, typename EscapeColour>
+Picture computeColumns(Picture picture, ColumnEscapes columnEscapes, EscapeColour escapeColour) {
     picture.colours.assign(static_cast<std::size_t>(picture.columns) * picture.rows, 0);
     std::vector<int> columns(picture.columns);
     std::iota(columns.begin(), columns.end(), 0);
@@ -50,12 +52,14 @@ Picture computeColumns(Picture picture, PixelColour pixelColour) {
     std::atomic<std::size_t> firstFailure{None};
     QtConcurrent::blockingMap(columns, [&](int column) {
         const std::size_t base = static_cast<std::size_t>(column) * picture.rows;
+        if (base >= firstFailure.load(std::memory_order_relaxed)) {
+            return;
+        }
+        std::vector<Escape> escapes(picture.rows);
+        columnEscapes(column, escapes.data());
         for (int row = 0; row < picture.rows; ++row) {
-            if (base + row >= firstFailure.load(std::memory_order_relaxed)) {
-                return;
-            }
             try {
-                picture.colours[base + row] = pixelColour(column, row);
+                picture.colours[base + row] = escapeColour(escapes[row]);
             } catch (const RuntimeFailure&) {
                 std::size_t seen = firstFailure.load();
                 while (base + row < seen && !firstFailure.compare_exchange_weak(seen, base + row)) {
@@ -185,12 +189,38 @@ Picture smallMandel(const View& view, int limit, const Weights& weights, int wid
     picture.top = top;
     picture.columns = static_cast<int>(std::floor(width / 2.0 + 150)) + 1;
     picture.rows = 301;
-    return computeColumns(std::move(picture), [&](int i, int row) {
-        const int j = top + row;
-        const double x0 = (static_cast<double>(i) / width) * (view.xmax - view.xmin) + view.xmin;
-        const double y0 = (static_cast<double>(j) / height) * (view.ymin - view.ymax) + view.ymax;
-        return mandelColour(mandelPoint(x0, y0, limit), weights);
-    });
+    std::vector<double> y0(picture.rows);
+    for (int row = 0; row < picture.rows; ++row) {
+        y0[row] = (static_cast<double>(top + row) / height) * (view.ymin - view.ymax) + view.ymax;
+    }
+    return computeColumns(
+        std::move(picture),
+        [&](int i, Escape* out) {
+            const double x0 =
+                (static_cast<double>(i) / width) * (view.xmax - view.xmin) + view.xmin;
+            mandelColumn(x0, y0.data(), static_cast<int>(y0.size()), limit, out);
+        },
+        [&](const Escape& escape) { return mandelColour(escape, weights); });
+}
+
+Picture largeMandel(const View& view, int limit, const Weights& weights, double hf, int first,
+                    int count, int rows) {
+    Picture picture;
+    picture.left = first;
+    picture.top = 1;
+    picture.columns = count;
+    picture.rows = rows;
+    std::vector<double> y0(rows);
+    for (int j = 1; j <= rows; ++j) {
+        y0[j - 1] = (j / hf) * (view.ymin - view.ymax) + view.ymax;
+    }
+    return computeColumns(
+        std::move(picture),
+        [&](int column, Escape* out) {
+            const double x0 = ((first + column) / hf) * (view.xmax - view.xmin) + view.xmin;
+            mirroredColumn(x0, y0.data(), rows, limit, out);
+        },
+        [&](const Escape& escape) { return mandelColour(escape, weights); });
 }
 
 Picture julia(const View& window, double cx, double cy, int limit, const Weights& weights) {
@@ -201,11 +231,16 @@ Picture julia(const View& window, double cx, double cy, int limit, const Weights
     picture.rows = JuliaSide;
     const double dx = (window.xmax - window.xmin) / JuliaSide;
     const double dy = (window.ymax - window.ymin) / JuliaSide;
-    return computeColumns(std::move(picture), [&](int column, int row) {
-        const double zx = window.xmin + (column + 1) * dx;
-        const double zy = window.ymin + (row + 1) * dy;
-        return juliaColour(juliaPoint(zx, zy, cx, cy, limit), weights);
-    });
+    std::vector<double> zy(JuliaSide);
+    for (int row = 0; row < JuliaSide; ++row) {
+        zy[row] = window.ymin + (row + 1) * dy;
+    }
+    return computeColumns(
+        std::move(picture),
+        [&](int column, Escape* out) {
+            juliaColumn(window.xmin + (column + 1) * dx, zy.data(), JuliaSide, cx, cy, limit, out);
+        },
+        [&](const Escape& escape) { return juliaColour(escape, weights); });
 }
 
 Film film(double answer) {

@@ -60,6 +60,10 @@ struct Picture {
 // The small Mandelbrot picture of a W x H area: columns 0 .. W/2 + 150, rows
 // round(H/2) - 150 .. round(H/2) + 150.
 Picture smallMandel(const View& view, int limit, const Weights& weights, int width, int height);
+// Columns first .. first + count - 1 of the full-screen picture on a screen hf pixels
+// high: rows 1 .. rows, pixel (i, j) standing for (i / hf, j / hf) of the view's side.
+Picture largeMandel(const View& view, int limit, const Weights& weights, double hf, int first,
+                    int count, int rows);
 // The Julia set of c in 300 x 300 pixels from (1, 1), the top row at the smallest
 // imaginary part.
 Picture julia(const View& window, double cx, double cy, int limit, const Weights& weights);

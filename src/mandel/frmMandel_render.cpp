@@ -1,10 +1,12 @@
 // The renderer behind "DISEGNA": reads the boxes, checks them, draws the Mandelbrot
 // set small or full screen, or a Julia set, then the chart and the report line.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "frmMandel.h"
@@ -22,6 +24,11 @@ namespace {
 const QString Busy = QStringLiteral("ATTENDERE PREGO");
 const QString ZoomCaption = QStringLiteral("ingrandimenti X 5");
 constexpr int Hourglass = 11;
+// Full-screen blocks of columns: small at first, doubled while one takes less than
+// QuickBlockMs.
+constexpr int FirstBlock = 2;
+constexpr int LargestBlock = 128;
+constexpr qint64 QuickBlockMs = 10;
 constexpr int CrossHair = 2;
 
 double number(const QLineEdit* box) {
@@ -150,34 +157,24 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
         QStringLiteral("Clicca su un punto qualsiasi per tornare alla pagina precedente"));
 
     // Both axes step by the height, so pixels are square in the plane; the bottom
-    // tenth of the screen stays free.
+    // tenth of the screen stays free. Columns are computed ahead in blocks, on all
+    // cores, and each block is shown before the events that may stop the drawing run;
+    // the blocks grow while they take little time, so a stop is still seen at once.
     const int columns = static_cast<int>(std::floor(wf));
     const int rows = static_cast<int>(std::floor(hf * 90 / 100));
-    std::vector<ColourNumber> column(rows > 0 ? rows : 0);
-    bool stopped = false;
-    for (int i = 1; i <= columns && !stopped; ++i) {
-        const double x0 = (i / hf) * (view.xmax - view.xmin) + view.xmin;
-        int drawnRows = 0;
-        try {
-            for (int j = 1; j <= rows; ++j) {
-                const double y0 = (j / hf) * (view.ymin - view.ymax) + view.ymax;
-                column[j - 1] = EscapeTime::mandelColour(
-                    EscapeTime::mirroredMandelPoint(x0, y0, limit), weights);
-                drawnRows = j;
-                yieldOrLeave();
-                if (stopRequested) {
-                    stopped = true;
-                    break;
-                }
-            }
-        } catch (const RuntimeFailure&) {
-            // The points of this column drawn before the failing one stay.
-            screen->blitColumns(i, 1, 1, drawnRows, column.data());
-            throw;
-        }
-        screen->blitColumns(i, 1, 1, drawnRows, column.data());
+    int block = FirstBlock;
+    for (int first = 1; first <= columns && rows > 0;) {
+        const int count = std::min(block, columns - first + 1);
+        QElapsedTimer timer;
+        timer.start();
+        blitPicture(screen,
+                    EscapeTime::largeMandel(view, limit, weights, hf, first, count, rows));
+        first += count;
         yieldOrLeave();
-        stopped = stopped || stopRequested;
+        if (stopRequested) {
+            break;
+        }
+        block = timer.elapsed() < QuickBlockMs ? std::min(2 * block, LargestBlock) : block;
     }
 
     setMousePointer(CrossHair);
