@@ -426,6 +426,12 @@ TEST(Canvas, MousePointerSetsTheCursor) {
     canvas->setMousePointer(0);
     EXPECT_EQ(canvas->MousePointer(), 0);
     EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+    canvas->setMousePointer(12);
+    EXPECT_EQ(canvas->MousePointer(), 12);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ForbiddenCursor);
+    canvas->setMousePointer(13);
+    EXPECT_EQ(canvas->MousePointer(), 13);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::BusyCursor);
     canvas->setMousePointer(11);
     canvas->setMousePointer(5);
     EXPECT_EQ(canvas->MousePointer(), 5);
@@ -477,4 +483,32 @@ TEST(Canvas, ShowsItsPicturePixelForPixel) {
     const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(40, 30));
     EXPECT_EQ(shown, canvas->image());
+}
+
+TEST(Canvas, PrintPageClearsMarksThePointAndPrintsTheLinesFromThere) {
+    const QStringList lines = {QStringLiteral("Prima riga"), QStringLiteral(""),
+                               QStringLiteral("Terza riga")};
+    auto byHand = makeCanvas();
+    byHand->PSet(150, 80, Colour::Blue);
+    byHand->Cls();
+    byHand->PSet(20, 30, Colour::Red);
+    for (const QString& line : lines) {
+        byHand->Print(line);
+    }
+
+    auto page = makeCanvas();
+    page->PSet(150, 80, Colour::Blue);
+    page->printPage(20, 30, lines, Colour::Red);
+    EXPECT_EQ(page->image(), byHand->image());
+    EXPECT_EQ(page->Point(150, 80), Colour::White);
+    EXPECT_EQ(page->Point(20, 30), Colour::Red);
+    EXPECT_GT(countOther(*page, 20, 31, 200, 100, Colour::White), 0);
+    EXPECT_EQ(countOther(*page, 0, 0, 200, 30, Colour::White), 0);
+    EXPECT_DOUBLE_EQ(page->CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(page->CurrentY(), byHand->CurrentY());
+
+    // printLines goes on from where the print position is, clearing nothing.
+    page->printLines({QStringLiteral("Quarta")});
+    EXPECT_EQ(page->Point(20, 30), Colour::Red);
+    EXPECT_GT(page->CurrentY(), byHand->CurrentY());
 }
