@@ -26,7 +26,6 @@ constexpr ColourNumber ScreenText = 192;
 constexpr double ScreenTextSize = 12;
 constexpr double PictureTextSize = 8.25;
 constexpr int RightButton = 2;
-constexpr int LeftButton = 1;
 
 const QString NotANumber = QStringLiteral(
     "Negli ingrandimenti ci vuole un numero: scrivilo con la virgola come separatore "
@@ -76,11 +75,7 @@ void frmattratHenon::wireEvents() {
     connect(cmdInizio, &QPushButton::clicked, this, &frmattratHenon::cmdInizio_Click);
     connect(cmddisegna, &QPushButton::clicked, this, &frmattratHenon::cmddisegna_Click);
     connect(Picture1, &Canvas::clicked, this, &frmattratHenon::Picture1_Click);
-    onMouseDown(lblatrattore, [this](int button, int, double, double) {
-        if (button == LeftButton) {
-            lblatrattore_Click();
-        }
-    });
+    onClick(lblatrattore, [this] { lblatrattore_Click(); });
     onMouseDown(lblingr, [this](int button, int shift, double x, double y) {
         lblingr_MouseDown(button, shift, x, y);
     });
@@ -97,9 +92,6 @@ void frmattratHenon::Form_Load() {
         {lblingr, -250, -280, 150, 30},
         {Txtx, -100, -280, 40, 30},
     });
-    // The screen and its area open in their own colours all over, at their final size.
-    surface()->Cls();
-    Picture1->Cls();
 }
 
 void frmattratHenon::cmdInizio_Click() {
@@ -157,17 +149,14 @@ void frmattratHenon::Picture1_Click() {
 void frmattratHenon::lblatrattore_Click() {
     Picture1->PSet(10, 10, Colour::Black);
     Picture1->Cls();
-    for (const QString& line : HenonTexts::attractorPage()) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(HenonTexts::attractorPage());
 }
 
 void frmattratHenon::lblingr_MouseDown(int button, int, double, double) {
     if (button != RightButton) {
         return;
     }
-    Picture1->Cls();
-    Picture1->PSet(20, 100, Colour::Black);
-    Picture1->Print(
-        QStringLiteral(" Cambia il numero degli ingrandimenti poi clicca su <DISEGNA>."));
+    Picture1->printPage(
+        20, 100,
+        {QStringLiteral(" Cambia il numero degli ingrandimenti poi clicca su <DISEGNA>.")});
 }

@@ -101,7 +101,6 @@ void Frmfelce::Cmd4_Click() {
     Cmd4->setText(Cmd4->text() == NewDrawing ? QStringLiteral("Stop") : NewDrawing);
     Picture1->Cls();
     Picture1->setMousePointer(ArrowHourglass);
-    Picture1->setCursor(Qt::BusyCursor);
 
     Picture1->PSet(10, 400, Black);
     Picture1->setForeColor(Green);
@@ -212,9 +211,7 @@ void Frmfelce::errorPage() {
     Picture1->setFontSize(14);
     Picture1->Print(QStringLiteral("Hai fatto uno di questi quattro errori."));
     Picture1->setFontSize(10);
-    for (const QString& line : FelceTexts::errorLines()) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(FelceTexts::errorLines());
 }
 
 // A ready-made figure, drawn at once without yielding.
@@ -257,9 +254,7 @@ void Frmfelce::presetRun(const Ifs::Preset& preset, const QStringList& advice) {
     Picture1->setForeColor(Green);
     Picture1->PSet(10, 420, Black);
     Picture1->Print(QStringLiteral("finito"));
-    for (const QString& line : advice) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(advice);
 }
 
 void Frmfelce::Cmdalbero_Click() {

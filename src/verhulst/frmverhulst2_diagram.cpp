@@ -93,7 +93,7 @@ void frmverhulst2::diagramErrorEnding() {
     Picture1->PSet(5, 380, Invisible);
     Picture1->setFontSize(MiddleText);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::DiagramErrorLines);
+    Picture1->printLines(VerhulstTexts::DiagramErrorLines);
 }
 
 // A start population outside 0..1 ends the drawing; the page and the preset values
@@ -109,9 +109,9 @@ void frmverhulst2::Cmdcaos_Click() {
     txtx->setText(QStringLiteral("3,99"));
     Picture1->PSet(10, 375, Invisible);
     Picture1->setFontSize(SmallText);
-    printLines(VerhulstTexts::CaosPage);
+    Picture1->printLines(VerhulstTexts::CaosPage);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::CaosClosing);
+    Picture1->printLines(VerhulstTexts::CaosClosing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
 }
@@ -130,7 +130,7 @@ void frmverhulst2::Cmdper1_Click() {
     Txtu->setText(QStringLiteral("0,12"));
     txtx->setText(QStringLiteral("2,9"));
     Picture1->PSet(30, 290, PresetMark);
-    printLines(VerhulstTexts::Periodo1Page);
+    Picture1->printLines(VerhulstTexts::Periodo1Page);
     printClosing(VerhulstTexts::Periodo1Closing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
@@ -143,7 +143,7 @@ void frmverhulst2::Cmdper2_Click() {
     lblistruzioni->show();
     Picture1->PSet(30, 300, PresetMark);
     Picture1->setFontSize(MiddleText);
-    printLines(VerhulstTexts::Periodo2Page);
+    Picture1->printLines(VerhulstTexts::Periodo2Page);
     printClosing(VerhulstTexts::Periodo2Closing);
     Txtu->setText(QStringLiteral("0,4"));
     txtx->setText(QStringLiteral("3,2"));
@@ -163,7 +163,7 @@ void frmverhulst2::Cmdper4_Click() {
     lblistruzioni->show();
     Picture1->PSet(30, 350, PresetMark);
     Picture1->setFontSize(SmallText);
-    printLines(VerhulstTexts::Periodo4Page);
+    Picture1->printLines(VerhulstTexts::Periodo4Page);
     Txtu->setText(QStringLiteral("0,2"));
     txtx->setText(QStringLiteral("3,52"));
     printClosing(VerhulstTexts::Periodo4Closing);
