@@ -45,11 +45,7 @@ frmattratHenon::frmattratHenon(QWidget* parent)
 void frmattratHenon::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureTextSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureTextSize);
 
     Txtx = newTextBox(s, "Txtx", QStringLiteral("1"),
                       QStringLiteral("Inserisci il numero degli ingrandimenti"));

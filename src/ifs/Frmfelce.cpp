@@ -44,11 +44,7 @@ Frmfelce::Frmfelce(QWidget* parent) : Form(QStringLiteral("Form1"), 8388608, par
 void Frmfelce::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureFontSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureFontSize);
 
     // The fern: the same maps as the "felce" button's.
     const char* const start[6][4] = {

@@ -41,11 +41,7 @@ frmkochisle::frmkochisle(QWidget* parent)
 void frmkochisle::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(PictureText);
-    Picture1->setFontSize(TextSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, PictureText, TextSize);
 
     Cmdcompleta =
         new WrappedButton(s, "Cmdcompleta", QStringLiteral("       Cos' è  L' ISOLA DI VON KOCH"),

@@ -60,9 +60,7 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     placeInTwips(Cmdstart, 6480, 120, 1215, 495);
     Text1 = newTextBox(s, "Text1", QStringLiteral("1"));
     placeInTwips(Text1, 5760, 120, 495, 495);
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
+    Picture1 = newPicture(s, "Picture1", Colour::Black);
     Picture1->setFocusPolicy(Qt::TabFocus);
     placeInTwips(Picture1, PictureLeft, 120, PictureWidth, 3000);
     Cmdterza = new WrappedButton(s, "Cmdterza", QStringLiteral("Mandel alla terza"));

@@ -39,11 +39,7 @@ frmverhulst2::frmverhulst2(QWidget* parent)
 void frmverhulst2::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureFontSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureFontSize);
 
     lblistruzioni = newLabel(
         s, "lblistruzioni",

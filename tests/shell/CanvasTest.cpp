@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/Canvas.h"
+#include "shell/Controls.h"
 #include "shell/RuntimeFailure.h"
 
 namespace {
@@ -511,4 +512,20 @@ TEST(Canvas, PrintPageClearsMarksThePointAndPrintsTheLinesFromThere) {
     page->printLines({QStringLiteral("Quarta")});
     EXPECT_EQ(page->Point(20, 30), Colour::Red);
     EXPECT_GT(page->CurrentY(), byHand->CurrentY());
+}
+
+TEST(Canvas, NewPictureCarriesItsNameColoursAndTextSize) {
+    QWidget parent;
+    Canvas* plain = newPicture(&parent, "Picture1", Colour::WindowGrey);
+    EXPECT_EQ(plain->parent(), &parent);
+    EXPECT_EQ(plain->objectName(), "Picture1");
+    EXPECT_EQ(plain->BackColor(), Colour::WindowGrey);
+    Canvas* page = newPicture(&parent, "Picture2", Colour::Black, Colour::White, 9.75);
+    EXPECT_EQ(page->objectName(), "Picture2");
+    EXPECT_EQ(page->BackColor(), Colour::Black);
+    EXPECT_EQ(page->ForeColor(), Colour::White);
+    EXPECT_DOUBLE_EQ(page->FontSize(), 9.75);
+    // It starts in its background colour once it has a size.
+    page->setGeometry(0, 0, 40, 30);
+    EXPECT_EQ(countOther(*page, 0, 0, 40, 30, Colour::Black), 0);
 }
