@@ -99,7 +99,7 @@ void frmattratHenon::cmddisegna_Click() {
     // Read before anything is cleared, so a typing slip costs no picture.
     double z = 0;
     try {
-        z = DecimalEntry::read(Txtx->text());
+        z = DecimalEntry::read(Txtx);
     } catch (const RuntimeFailure&) {
         MsgBox(NotANumber);
         cmddisegna->setText(QStringLiteral("Disegna"));

@@ -1,5 +1,6 @@
 #include "DecimalEntry.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <clocale>
 #include <cmath>
@@ -83,6 +84,14 @@ QString write(double value) {
         result = digits.left(exponent + 1) + QLatin1Char(',') + digits.mid(exponent + 1);
     }
     return value < 0 ? QLatin1Char('-') + result : result;
+}
+
+double read(const QLineEdit* box) {
+    return read(box->text());
+}
+
+void write(QLineEdit* box, double value) {
+    box->setText(write(value));
 }
 
 QString printed(double value) {

@@ -129,7 +129,7 @@ void frmMandiversi::showIdle() {
 void frmMandiversi::Cmdstart_Click() {
     double typed = 0;
     try {
-        typed = DecimalEntry::read(Text1->text());
+        typed = DecimalEntry::read(Text1);
     } catch (const RuntimeFailure&) {
         MsgBox(NotANumber);
         return;

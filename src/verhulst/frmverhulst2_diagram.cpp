@@ -39,8 +39,8 @@ bool frmverhulst2::drawDiagram(const Logistic::Member& member, double zoom, doub
 bool frmverhulst2::drawPreset(const Logistic::Member& member) {
     double zoom = 0, start = 0;
     try {
-        zoom = DecimalEntry::read(Txting->text());
-        start = DecimalEntry::read(Txtu->text());
+        zoom = DecimalEntry::read(Txting);
+        start = DecimalEntry::read(Txtu);
     } catch (const RuntimeFailure&) {
         return false;
     }
@@ -52,9 +52,9 @@ void frmverhulst2::cmddisegna_Click() {
     Picture1->Cls();
     double zoom = 0, finalIncrement = 0, startIncrement = 0, start = 0;
     try {
-        zoom = DecimalEntry::read(Txting->text());
-        finalIncrement = DecimalEntry::read(txtx->text());
-        startIncrement = DecimalEntry::read(Txty->text());
+        zoom = DecimalEntry::read(Txting);
+        finalIncrement = DecimalEntry::read(txtx);
+        startIncrement = DecimalEntry::read(Txty);
     } catch (const RuntimeFailure&) {
         diagramErrorEnding();
         return;
@@ -69,7 +69,7 @@ void frmverhulst2::cmddisegna_Click() {
         return;
     }
     try {
-        start = DecimalEntry::read(Txtu->text());
+        start = DecimalEntry::read(Txtu);
     } catch (const RuntimeFailure&) {
         diagramErrorEnding();
         return;
@@ -155,7 +155,7 @@ void frmverhulst2::Cmdper4_Click() {
     lblistruzioni->hide();
     // The start increment, shown on the screen itself beside the picture.
     try {
-        surface()->Print(DecimalEntry::printed(DecimalEntry::read(Txty->text())));
+        surface()->Print(DecimalEntry::printed(DecimalEntry::read(Txty)));
     } catch (const RuntimeFailure&) {
         // Not needed for this drawing: a box without a number shows nothing.
     }

@@ -25,7 +25,7 @@ constexpr double UpperStartX = 1, UpperStartY = 150;
 constexpr double LowerStartX = 0, LowerStartY = 400;
 
 float readPopulation(const QLineEdit* box) {
-    return Numbers::toSingle(DecimalEntry::read(box->text()));
+    return Numbers::toSingle(DecimalEntry::read(box));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void frmverhulst2::Cmdgrafico_Click() {
     lblistruzioni->hide();
     double r = 0;
     try {
-        r = DecimalEntry::read(txtx->text());
+        r = DecimalEntry::read(txtx);
         readPopulation(Txtu);  // checked here, read again for each graph
     } catch (const RuntimeFailure&) {
         // A box without a number gets the lines that ask about the comma.

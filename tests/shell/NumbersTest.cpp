@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <clocale>
 #include <cmath>
 #include <string>
@@ -54,6 +55,18 @@ TEST(DecimalEntry, WritesNumbersBackWithTheComma) {
     for (double value : {0.0124345324727702, -1.25, 1e-300, 5.0 / 7, 98765.4321}) {
         EXPECT_DOUBLE_EQ(DecimalEntry::read(DecimalEntry::write(value)), value);
     }
+}
+
+TEST(DecimalEntry, ReadsAndWritesTextBoxes) {
+    QLineEdit box;
+    DecimalEntry::write(&box, -0.75);
+    EXPECT_EQ(box.text(), "-0,75");
+    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), -0.75);
+    box.setText(QStringLiteral(" 3,99 "));
+    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), 3.99);
+    box.setText(QStringLiteral("tre"));
+    EXPECT_THROW(DecimalEntry::read(&box), RuntimeFailure);
+    EXPECT_EQ(box.text(), "tre");
 }
 
 TEST(DecimalEntry, PrintsNonNegativeNumbersWithALeadingBlank) {
