@@ -26,7 +26,6 @@ constexpr ColourNumber ScreenText = 192;
 constexpr double ScreenTextSize = 12;
 constexpr double PictureTextSize = 8.25;
 constexpr int RightButton = 2;
-constexpr int LeftButton = 1;
 
 const QString NotANumber = QStringLiteral(
     "Negli ingrandimenti ci vuole un numero: scrivilo con la virgola come separatore "
@@ -46,11 +45,7 @@ frmattratHenon::frmattratHenon(QWidget* parent)
 void frmattratHenon::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureTextSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureTextSize);
 
     Txtx = newTextBox(s, "Txtx", QStringLiteral("1"),
                       QStringLiteral("Inserisci il numero degli ingrandimenti"));
@@ -76,11 +71,7 @@ void frmattratHenon::wireEvents() {
     connect(cmdInizio, &QPushButton::clicked, this, &frmattratHenon::cmdInizio_Click);
     connect(cmddisegna, &QPushButton::clicked, this, &frmattratHenon::cmddisegna_Click);
     connect(Picture1, &Canvas::clicked, this, &frmattratHenon::Picture1_Click);
-    onMouseDown(lblatrattore, [this](int button, int, double, double) {
-        if (button == LeftButton) {
-            lblatrattore_Click();
-        }
-    });
+    onClick(lblatrattore, [this] { lblatrattore_Click(); });
     onMouseDown(lblingr, [this](int button, int shift, double x, double y) {
         lblingr_MouseDown(button, shift, x, y);
     });
@@ -97,9 +88,6 @@ void frmattratHenon::Form_Load() {
         {lblingr, -250, -280, 150, 30},
         {Txtx, -100, -280, 40, 30},
     });
-    // The screen and its area open in their own colours all over, at their final size.
-    surface()->Cls();
-    Picture1->Cls();
 }
 
 void frmattratHenon::cmdInizio_Click() {
@@ -111,7 +99,7 @@ void frmattratHenon::cmddisegna_Click() {
     // Read before anything is cleared, so a typing slip costs no picture.
     double z = 0;
     try {
-        z = DecimalEntry::read(Txtx->text());
+        z = DecimalEntry::read(Txtx);
     } catch (const RuntimeFailure&) {
         MsgBox(NotANumber);
         cmddisegna->setText(QStringLiteral("Disegna"));
@@ -157,17 +145,14 @@ void frmattratHenon::Picture1_Click() {
 void frmattratHenon::lblatrattore_Click() {
     Picture1->PSet(10, 10, Colour::Black);
     Picture1->Cls();
-    for (const QString& line : HenonTexts::attractorPage()) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(HenonTexts::attractorPage());
 }
 
 void frmattratHenon::lblingr_MouseDown(int button, int, double, double) {
     if (button != RightButton) {
         return;
     }
-    Picture1->Cls();
-    Picture1->PSet(20, 100, Colour::Black);
-    Picture1->Print(
-        QStringLiteral(" Cambia il numero degli ingrandimenti poi clicca su <DISEGNA>."));
+    Picture1->printPage(
+        20, 100,
+        {QStringLiteral(" Cambia il numero degli ingrandimenti poi clicca su <DISEGNA>.")});
 }

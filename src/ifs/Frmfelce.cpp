@@ -3,10 +3,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
-#include <functional>
 
 #include "Frmfelce_texts.h"
 #include "shell/Canvas.h"
@@ -29,38 +27,6 @@ constexpr int Pitch = 38;
 
 const QString MoreAbout = QStringLiteral("Clicca qui per saperne di più");
 
-// A label's Click: the left button pressed and released over it.
-class ClickFilter : public QObject {
-  public:
-    ClickFilter(QWidget* control, std::function<void()> handler)
-        : QObject(control), control_(control), handler_(std::move(handler)) {}
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress) {
-            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
-                               control_->rect().contains(mouse->position().toPoint());
-            pressed_ = false;
-            if (click) {
-                handler_();
-            }
-        }
-        return false;
-    }
-
-  private:
-    QWidget* control_;
-    std::function<void()> handler_;
-    bool pressed_ = false;
-};
-
-void onClick(QWidget* control, std::function<void()> handler) {
-    control->installEventFilter(new ClickFilter(control, std::move(handler)));
-}
-
 QLineEdit* gridBox(QWidget* parent, const char* name, int index, const QString& text) {
     QLineEdit* box = newTextBox(parent, name, text);
     box->setProperty("Index", index);
@@ -78,11 +44,7 @@ Frmfelce::Frmfelce(QWidget* parent) : Form(QStringLiteral("Form1"), 8388608, par
 void Frmfelce::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureFontSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureFontSize);
 
     // The fern: the same maps as the "felce" button's.
     const char* const start[6][4] = {
@@ -214,7 +176,6 @@ void Frmfelce::wireEvents() {
 }
 
 void Frmfelce::Form_Load() {
-    surface()->Cls();
     ScreenLayout::place({
         {Picture1, -150, -250, 500, 500},
         {Cmdfine, -330, 190, 100, 60},
@@ -258,8 +219,6 @@ void Frmfelce::Form_Load() {
         {Cmd4, -342, -5, 155, 25},
         {lblistruz, -330, 80, 150, 70},
     });
-    // The picture starts black all over, whatever size it was made at.
-    Picture1->Cls();
 }
 
 void Frmfelce::Cmdfine_Click() {
@@ -275,42 +234,31 @@ void Frmfelce::closeEvent(QCloseEvent* event) {
     Form::closeEvent(event);
 }
 
-void Frmfelce::printPage(const QStringList& lines, double x, double y) {
-    Picture1->Cls();
-    // The point is invisible on black; it only moves the print position.
-    Picture1->PSet(x, y, 0);
-    for (const QString& line : lines) {
-        Picture1->Print(line);
-    }
-}
-
 void Frmfelce::lblcicli_Click() {
-    printPage(FelceTexts::pageCicli(), 40, 250);
+    Picture1->printPage(40, 250, FelceTexts::pageCicli());
 }
 
 void Frmfelce::Lblcol_Click() {
-    printPage(FelceTexts::pageColori(), 40, 250);
+    Picture1->printPage(40, 250, FelceTexts::pageColori());
 }
 
 void Frmfelce::Lblcolonna_Click(int) {
-    printPage(FelceTexts::pageColonne(), 5, 150);
+    Picture1->printPage(5, 150, FelceTexts::pageColonne());
 }
 
 void Frmfelce::lblistruz_Click() {
     Picture1->Cls();
-    for (const QString& line : FelceTexts::pageIstruzioni()) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(FelceTexts::pageIstruzioni());
 }
 
 void Frmfelce::Lblor_Click() {
-    printPage(FelceTexts::pageOrizzontale(), 40, 250);
+    Picture1->printPage(40, 250, FelceTexts::pageOrizzontale());
 }
 
 void Frmfelce::lblriga_Click(int) {
-    printPage(FelceTexts::pageRighe(), 2, 250);
+    Picture1->printPage(2, 250, FelceTexts::pageRighe());
 }
 
 void Frmfelce::lblver_Click() {
-    printPage(FelceTexts::pageVerticale(), 40, 250);
+    Picture1->printPage(40, 250, FelceTexts::pageVerticale());
 }

@@ -100,5 +100,4 @@ class Frmfelce : public Form {
     void eraseLine(const QString& text);
     void errorPage();
     void commonEnding();
-    void printPage(const QStringList& lines, double x, double y);
 };

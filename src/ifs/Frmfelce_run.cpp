@@ -64,6 +64,17 @@ class BoxColour {
     BoxNumber number_;
 };
 
+// The grid's rows, each with the coefficient of the maps its four boxes hold.
+struct GridRow {
+    std::array<QLineEdit*, 4> Frmfelce::*boxes;
+    double Ifs::IfsMap::*coefficient;
+};
+constexpr GridRow GridRows[] = {
+    {&Frmfelce::Txta, &Ifs::IfsMap::a}, {&Frmfelce::txtb, &Ifs::IfsMap::b},
+    {&Frmfelce::txtc, &Ifs::IfsMap::c}, {&Frmfelce::txtd, &Ifs::IfsMap::d},
+    {&Frmfelce::txte, &Ifs::IfsMap::e}, {&Frmfelce::txtf, &Ifs::IfsMap::f},
+};
+
 std::vector<BoxColour> colourBoxes(const std::array<QLineEdit*, 4>& boxes) {
     return {BoxColour(boxes[0]), BoxColour(boxes[1]), BoxColour(boxes[2]), BoxColour(boxes[3])};
 }
@@ -101,7 +112,6 @@ void Frmfelce::Cmd4_Click() {
     Cmd4->setText(Cmd4->text() == NewDrawing ? QStringLiteral("Stop") : NewDrawing);
     Picture1->Cls();
     Picture1->setMousePointer(ArrowHourglass);
-    Picture1->setCursor(Qt::BusyCursor);
 
     Picture1->PSet(10, 400, Black);
     Picture1->setForeColor(Green);
@@ -116,28 +126,15 @@ void Frmfelce::Cmd4_Click() {
     setPresetsEnabled(false);
 
     try {
-        const double n = DecimalEntry::read(txtnumcol->text());
+        const double n = DecimalEntry::read(txtnumcol);
         darkenUnusedColumns(n);
-        const double s = DecimalEntry::read(txtgr->text());
-        const double N = DecimalEntry::read(txtcicli->text());
+        const double s = DecimalEntry::read(txtgr);
+        const double N = DecimalEntry::read(txtcicli);
         std::vector<Ifs::IfsMap> maps(4);
-        for (int k = 0; k < 4; ++k) {
-            maps[k].a = DecimalEntry::read(Txta[k]->text());
-        }
-        for (int k = 0; k < 4; ++k) {
-            maps[k].b = DecimalEntry::read(txtb[k]->text());
-        }
-        for (int k = 0; k < 4; ++k) {
-            maps[k].c = DecimalEntry::read(txtc[k]->text());
-        }
-        for (int k = 0; k < 4; ++k) {
-            maps[k].d = DecimalEntry::read(txtd[k]->text());
-        }
-        for (int k = 0; k < 4; ++k) {
-            maps[k].e = DecimalEntry::read(txte[k]->text());
-        }
-        for (int k = 0; k < 4; ++k) {
-            maps[k].f = DecimalEntry::read(txtf[k]->text());
+        for (const GridRow& row : GridRows) {
+            for (int k = 0; k < 4; ++k) {
+                maps[k].*row.coefficient = DecimalEntry::read((this->*row.boxes)[k]);
+            }
         }
 
         std::vector<BoxColour> colours = colourBoxes(txtcol);
@@ -212,16 +209,14 @@ void Frmfelce::errorPage() {
     Picture1->setFontSize(14);
     Picture1->Print(QStringLiteral("Hai fatto uno di questi quattro errori."));
     Picture1->setFontSize(10);
-    for (const QString& line : FelceTexts::errorLines()) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(FelceTexts::errorLines());
 }
 
 // A ready-made figure, drawn at once without yielding.
 void Frmfelce::presetRun(const Ifs::Preset& preset, const QStringList& advice) {
     Picture1->Cls();
-    txtnumcol->setText(DecimalEntry::write(preset.run.n));
-    darkenUnusedColumns(DecimalEntry::read(txtnumcol->text()));
+    DecimalEntry::write(txtnumcol, preset.run.n);
+    darkenUnusedColumns(DecimalEntry::read(txtnumcol));
     if (preset.offsets) {
         Picture1->setForeColor(White);
     }
@@ -257,9 +252,7 @@ void Frmfelce::presetRun(const Ifs::Preset& preset, const QStringList& advice) {
     Picture1->setForeColor(Green);
     Picture1->PSet(10, 420, Black);
     Picture1->Print(QStringLiteral("finito"));
-    for (const QString& line : advice) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(advice);
 }
 
 void Frmfelce::Cmdalbero_Click() {
@@ -289,20 +282,16 @@ void Frmfelce::cmdzig_Click() {
 
 // The map count, the scale and the cycles a right click loads.
 void Frmfelce::loadCounts(const Ifs::Preset& preset) {
-    txtnumcol->setText(DecimalEntry::write(preset.run.n));
-    txtgr->setText(DecimalEntry::write(preset.loadedScale));
-    txtcicli->setText(DecimalEntry::write(preset.loadedCount));
+    DecimalEntry::write(txtnumcol, preset.run.n);
+    DecimalEntry::write(txtgr, preset.loadedScale);
+    DecimalEntry::write(txtcicli, preset.loadedCount);
 }
 
 void Frmfelce::loadColumns(const Ifs::Preset& preset) {
     for (std::size_t k = 0; k < preset.maps.size(); ++k) {
-        const Ifs::IfsMap& map = preset.maps[k];
-        Txta[k]->setText(DecimalEntry::write(map.a));
-        txtb[k]->setText(DecimalEntry::write(map.b));
-        txtc[k]->setText(DecimalEntry::write(map.c));
-        txtd[k]->setText(DecimalEntry::write(map.d));
-        txte[k]->setText(DecimalEntry::write(map.e));
-        txtf[k]->setText(DecimalEntry::write(map.f));
+        for (const GridRow& row : GridRows) {
+            DecimalEntry::write((this->*row.boxes)[k], preset.maps[k].*row.coefficient);
+        }
     }
 }
 

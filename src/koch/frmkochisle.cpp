@@ -5,12 +5,12 @@
 
 #include "KochIsland.h"
 #include "KochTexts.h"
-#include "WrappedCaption.h"
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "shell/ScreenLayout.h"
 #include "shell/Screens.h"
+#include "shell/WrappedButton.h"
 
 namespace {
 
@@ -41,28 +41,23 @@ frmkochisle::frmkochisle(QWidget* parent)
 void frmkochisle::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(PictureText);
-    Picture1->setFontSize(TextSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, PictureText, TextSize);
 
-    Cmdcompleta = newButton(s, "Cmdcompleta", QStringLiteral("       Cos' è  L' ISOLA DI VON KOCH"),
-                            QStringLiteral("Clicca qui per saperlo"));
+    Cmdcompleta =
+        new WrappedButton(s, "Cmdcompleta", QStringLiteral("       Cos' è  L' ISOLA DI VON KOCH"),
+                          QStringLiteral("Clicca qui per saperlo"));
     setBackColor(Cmdcompleta, Colour::rgb(255, 255, 128));
-    Cmd1 = newButton(s, "Cmd1", QStringLiteral("Triangolo"));
-    Cmd2 = newButton(s, "Cmd2", QStringLiteral("Prima trasformazione"));
-    Cmd3 = newButton(s, "Cmd3", QStringLiteral("Seconda trasformazione"));
-    Cmd4 = newButton(s, "Cmd4", QStringLiteral("Terza trasformazione"));
-    Cmd5 = newButton(s, "Cmd5", QStringLiteral("Quarta trasformazione"));
-    cmddisegna = newButton(s, "cmddisegna", QStringLiteral("Clicca qui per la serie completa"));
+    Cmd1 = new WrappedButton(s, "Cmd1", QStringLiteral("Triangolo"));
+    Cmd2 = new WrappedButton(s, "Cmd2", QStringLiteral("Prima trasformazione"));
+    Cmd3 = new WrappedButton(s, "Cmd3", QStringLiteral("Seconda trasformazione"));
+    Cmd4 = new WrappedButton(s, "Cmd4", QStringLiteral("Terza trasformazione"));
+    Cmd5 = new WrappedButton(s, "Cmd5", QStringLiteral("Quarta trasformazione"));
+    cmddisegna =
+        new WrappedButton(s, "cmddisegna", QStringLiteral("Clicca qui per la serie completa"));
     setBackColor(cmddisegna, Colour::Green);
     cmddisegna->setFont(screenFont(TextSize));
-    cmdinizio = newButton(s, "cmdinizio", QStringLiteral("pag. iniziale"));
+    cmdinizio = new WrappedButton(s, "cmdinizio", QStringLiteral("pag. iniziale"));
     setBackColor(cmdinizio, Colour::rgb(128, 255, 255));
-    for (QPushButton* button : {Cmdcompleta, Cmd1, Cmd2, Cmd3, Cmd4, Cmd5, cmddisegna, cmdinizio}) {
-        wrapCaption(button);
-    }
 }
 
 void frmkochisle::wireEvents() {
@@ -88,9 +83,6 @@ void frmkochisle::Form_Load() {
         {cmddisegna, 250, 150, 90, 80},
         {Cmdcompleta, -330, -270, 80, 80},
     });
-    // The screen and its area open in their own colours all over, at their final size.
-    surface()->Cls();
-    Picture1->Cls();
 }
 
 void frmkochisle::cmdinizio_Click() {
@@ -105,14 +97,11 @@ void frmkochisle::drawStage(int n, double x, double y, double length, ColourNumb
 
 void frmkochisle::printAt(double x, double y, const QStringList& lines) {
     Picture1->PSet(x, y, Colour::Black);
-    for (const QString& line : lines) {
-        Picture1->Print(line);
-    }
+    Picture1->printLines(lines);
 }
 
 void frmkochisle::Cmdcompleta_Click() {
-    Picture1->Cls();
-    printAt(10, 10, KochTexts::islandPage());
+    Picture1->printPage(10, 10, KochTexts::islandPage());
     Picture1->setForeColor(Colour::Green);
     Picture1->Print(KochTexts::startHint());
     // Later drawings print their texts in white.

@@ -85,6 +85,12 @@ void Canvas::setMousePointer(int pointer) {
         case 11:
             setCursor(Qt::WaitCursor);
             break;
+        case 12:
+            setCursor(Qt::ForbiddenCursor);
+            break;
+        case 13:
+            setCursor(Qt::BusyCursor);
+            break;
         default:
             unsetCursor();
             break;
@@ -252,6 +258,18 @@ void Canvas::Print(const QString& text) {
     currentX_ = 0;
     currentY_ += lineHeight;
     update();
+}
+
+void Canvas::printLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        Print(line);
+    }
+}
+
+void Canvas::printPage(double x, double y, const QStringList& lines, ColourNumber mark) {
+    Cls();
+    PSet(x, y, mark);
+    printLines(lines);
 }
 
 void Canvas::blitColumns(int left, int top, int columns, int rows, const ColourNumber* colours) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include "Colour.h"
@@ -28,7 +29,8 @@ class Canvas : public QWidget {
     double CurrentY() const { return currentY_; }
     void setCurrentX(double x) { currentX_ = x; }
     void setCurrentY(double y) { currentY_ = y; }
-    // 0 arrow, 2 cross-hair, 11 hourglass.
+    // 0 arrow, 2 cross-hair, 11 hourglass, 12 no drop, 13 arrow and hourglass; any
+    // other number shows the arrow.
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int pointer);
 
@@ -39,6 +41,11 @@ class Canvas : public QWidget {
     void Circle(double x, double y, double radius, ColourNumber colour);
     // Text at the print position; the position then goes to the next line's left edge.
     void Print(const QString& text);
+    // Each line in turn, from the print position down.
+    void printLines(const QStringList& lines);
+    // A page of text: clears, sets the point (x, y) in `mark`, which moves the print
+    // position there, and prints the lines from there down.
+    void printPage(double x, double y, const QStringList& lines, ColourNumber mark = Colour::Black);
 
     // Copies a block of colour numbers stored column by column, clipped to the image.
     void blitColumns(int left, int top, int columns, int rows, const ColourNumber* colours);

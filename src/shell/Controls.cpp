@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include "Canvas.h"
+
 namespace {
 
 // The palette role that paints a control's background.
@@ -87,4 +89,19 @@ QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     return action;
+}
+
+Canvas* newPicture(QWidget* parent, const char* name, ColourNumber backColour) {
+    auto* picture = new Canvas(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setBackColor(backColour);
+    return picture;
+}
+
+Canvas* newPicture(QWidget* parent, const char* name, ColourNumber backColour,
+                   ColourNumber foreColour, double fontSize) {
+    Canvas* picture = newPicture(parent, name, backColour);
+    picture->setForeColor(foreColour);
+    picture->setFontSize(fontSize);
+    return picture;
 }

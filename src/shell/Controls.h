@@ -5,6 +5,7 @@
 
 #include "Colour.h"
 
+class Canvas;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -32,3 +33,8 @@ QLabel* newLabel(QWidget* parent, const char* name, const QString& caption,
 QScrollBar* newScrollBar(QWidget* parent, const char* name, int min, int max, int value,
                          int largeChange);
 QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption);
+// A picture area in its background colour; the second form also sets its ink and the
+// size of the text printed on it.
+Canvas* newPicture(QWidget* parent, const char* name, ColourNumber backColour);
+Canvas* newPicture(QWidget* parent, const char* name, ColourNumber backColour,
+                   ColourNumber foreColour, double fontSize);

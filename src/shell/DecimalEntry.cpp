@@ -1,6 +1,8 @@
 #include "DecimalEntry.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,14 @@ constexpr int SignificantDigits = 15;
 constexpr int SmallestPlainExponent = -4;
 constexpr int LargestPlainExponent = 14;
 
+// The C library reads and writes numbers in the format of the machine's locale,
+// which the toolkit takes from the environment at start-up: with the decimal comma
+// "0.18" would stop at the period. Numbers go through the plain "C" format instead.
+locale_t plainNumbers() {
+    static const locale_t plain = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return plain;
+}
+
 }  // namespace
 
 double read(const QString& text) {
@@ -27,7 +37,7 @@ double read(const QString& text) {
     }
     cleaned.replace(QLatin1Char(','), QLatin1Char('.'));
     const QByteArray bytes = cleaned.toLatin1();
-    const double value = std::strtod(bytes.constData(), nullptr);
+    const double value = strtod_l(bytes.constData(), nullptr, plainNumbers());
     if (!std::isfinite(value)) {
         throw RuntimeFailure("overflow");
     }
@@ -45,7 +55,9 @@ QString write(double value) {
     }
     // Scientific form with 15 significant digits gives the digits and the exponent.
     char buffer[32];
+    const locale_t previous = uselocale(plainNumbers());
     std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, std::fabs(value));
+    uselocale(previous);
     const QString scientific = QString::fromLatin1(buffer);
     const int ePos = scientific.indexOf(QLatin1Char('e'));
     QString digits = scientific.left(ePos);
@@ -72,6 +84,14 @@ QString write(double value) {
         result = digits.left(exponent + 1) + QLatin1Char(',') + digits.mid(exponent + 1);
     }
     return value < 0 ? QLatin1Char('-') + result : result;
+}
+
+double read(const QLineEdit* box) {
+    return read(box->text());
+}
+
+void write(QLineEdit* box, double value) {
+    box->setText(write(value));
 }
 
 QString printed(double value) {

@@ -17,7 +17,7 @@ class Form : public QMainWindow {
     // Outer size in twips, 15 to a pixel.
     double Width() const;
     double Height() const;
-    // Pointer over the whole screen: 0 arrow, 2 cross-hair, 11 hourglass.
+    // Pointer over the whole screen, numbered as Canvas::setMousePointer numbers them.
     void setMousePointer(int pointer);
     int MousePointer() const;
 

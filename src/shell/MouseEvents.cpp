@@ -25,6 +25,33 @@ class MouseDownFilter : public QObject {
     std::function<void(int, int, double, double)> handler_;
 };
 
+class ClickFilter : public QObject {
+  public:
+    ClickFilter(QWidget* control, std::function<void()> handler)
+        : QObject(control), control_(control), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
+                               control_->rect().contains(mouse->position().toPoint());
+            pressed_ = false;
+            if (click) {
+                handler_();
+            }
+        }
+        return false;
+    }
+
+  private:
+    QWidget* control_;
+    std::function<void()> handler_;
+    bool pressed_ = false;
+};
+
 class KeyDownFilter : public QObject {
   public:
     KeyDownFilter(QWidget* control, std::function<void(int, int)> handler)
@@ -66,6 +93,10 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 void onMouseDown(QWidget* control, std::function<void(int, int, double, double)> handler) {
     control->installEventFilter(new MouseDownFilter(control, std::move(handler)));
+}
+
+void onClick(QWidget* control, std::function<void()> handler) {
+    control->installEventFilter(new ClickFilter(control, std::move(handler)));
 }
 
 void onKeyDown(QWidget* control, std::function<void(int, int)> handler) {

@@ -14,5 +14,8 @@ int shiftState(Qt::KeyboardModifiers modifiers);
 // Calls the handler when a mouse button goes down on the control (coordinates in
 // the control's pixels); the control still gets the event.
 void onMouseDown(QWidget* control, std::function<void(int, int, double, double)> handler);
+// Calls the handler on a click: the left button pressed on the control and released
+// over it. The control still gets the events.
+void onClick(QWidget* control, std::function<void()> handler);
 // Calls the handler with the key code and shift state when a key goes down on the control.
 void onKeyDown(QWidget* control, std::function<void(int, int)> handler);

@@ -25,9 +25,7 @@ frmlancio2::frmlancio2(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(false);
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::WindowGrey);
+    Picture1 = newPicture(s, "Picture1", Colour::WindowGrey);
     Picture1->setGeometry(168, 104, 217, 137);
 
     Label1 = newLabel(s, "Label1", QStringLiteral("L'insieme  di  Mandelbrot   e  di  Julia"));

@@ -16,15 +16,15 @@
 #include "shell/Random.h"
 #include "shell/RuntimeFailure.h"
 #include "shell/Screens.h"
+#include "shell/WrappedButton.h"
 #include "variants/Relief.h"
 #include "variants/VariantSets.h"
-#include "variants/WrappingButton.h"
 
 namespace {
 
 constexpr int CrossHair = 2;
 constexpr int Hourglass = 11;
-// The "no drop" pointer of the variants; the drawing is over before it shows.
+// The "no drop" pointer shows while a variant is drawn.
 constexpr int NoDrop = 12;
 
 // Where "Disegna" and "Mandel alla terza" put the picture area, and where the
@@ -55,26 +55,25 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     setClientSize(530, 364);
     QWidget* s = surface();
 
-    Cmdstart = new WrappingButton("Cmdstart", QStringLiteral("Disegna"), s);
+    Cmdstart = new WrappedButton(s, "Cmdstart", QStringLiteral("Disegna"));
     setBackColor(Cmdstart, Colour::Green);
     placeInTwips(Cmdstart, 6480, 120, 1215, 495);
     Text1 = newTextBox(s, "Text1", QStringLiteral("1"));
     placeInTwips(Text1, 5760, 120, 495, 495);
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = newPicture(s, "Picture1", Colour::Black);
     Picture1->setFocusPolicy(Qt::TabFocus);
     placeInTwips(Picture1, PictureLeft, 120, PictureWidth, 3000);
-    Cmdterza = new WrappingButton("Cmdterza", QStringLiteral("Mandel alla terza"), s);
+    Cmdterza = new WrappedButton(s, "Cmdterza", QStringLiteral("Mandel alla terza"));
     setBackColor(Cmdterza, Colour::Green);
     placeInTwips(Cmdterza, 6480, 960, 1215, 495);
-    Cmdtredi = new WrappingButton("Cmdtredi", QStringLiteral("Mandel tridimensionale"), s);
+    Cmdtredi = new WrappedButton(s, "Cmdtredi", QStringLiteral("Mandel tridimensionale"));
     setBackColor(Cmdtredi, Colour::Green);
     placeInTwips(Cmdtredi, 6480, 1800, 1215, 495);
-    Cmdsalva = new WrappingButton("Cmdsalva", QStringLiteral("Salva l'immagine"), s);
+    Cmdsalva = new WrappedButton(s, "Cmdsalva", QStringLiteral("Salva l'immagine"));
     placeInTwips(Cmdsalva, 6480, 2520, 1215, 495);
-    Cmdlistato = new WrappingButton("Cmdlistato", QStringLiteral("Listato"), s);
+    Cmdlistato = new WrappedButton(s, "Cmdlistato", QStringLiteral("Listato"));
     placeInTwips(Cmdlistato, 6600, 3720, 1215, 495);
-    cmdfine = new WrappingButton("cmdfine", QStringLiteral("Fine"), s);
+    cmdfine = new WrappedButton(s, "cmdfine", QStringLiteral("Fine"));
     placeInTwips(cmdfine, 6600, 4560, 1215, 495);
 
     RiTeBox = new QTextEdit(s);
@@ -105,9 +104,6 @@ frmMandiversi::frmMandiversi(QWidget* parent)
 }
 
 void frmMandiversi::Form_Load() {
-    surface()->Cls();
-    Picture1->setBackColor(Colour::Black);
-    Picture1->Cls();
     // A coarse look at the plain set, every second pixel, in random colours.
     const std::vector<ColourNumber> colours = VariantSets::preview(Random::next);
     Picture1->blitColumns(0, 0, VariantSets::PreviewSize, VariantSets::PreviewSize, colours.data());
@@ -133,13 +129,12 @@ void frmMandiversi::showIdle() {
 void frmMandiversi::Cmdstart_Click() {
     double typed = 0;
     try {
-        typed = DecimalEntry::read(Text1->text());
+        typed = DecimalEntry::read(Text1);
     } catch (const RuntimeFailure&) {
         MsgBox(NotANumber);
         return;
     }
     placePicture(PictureLeft, PictureWidth);
-    Picture1->setBackColor(Colour::Black);
     Picture1->Cls();
     showBusy(NoDrop);
     const std::vector<ColourNumber> colours = VariantSets::variant(VariantSets::formulaFor(typed));
@@ -151,7 +146,6 @@ void frmMandiversi::Cmdstart_Click() {
 void frmMandiversi::Cmdterza_Click() {
     RiTeBox->setPlainText(cubeInstructions());
     placePicture(PictureLeft, PictureWidth);
-    Picture1->setBackColor(Colour::Black);
     Picture1->Cls();
     showBusy(Hourglass);
     const std::vector<ColourNumber> colours = VariantSets::cube();

@@ -1,13 +1,9 @@
 #include "frmverhulst2.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <functional>
 
-#include "WrappedButton.h"
 #include "frmverhulst2_texts.h"
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
@@ -15,6 +11,7 @@
 #include "shell/MouseEvents.h"
 #include "shell/ScreenLayout.h"
 #include "shell/Screens.h"
+#include "shell/WrappedButton.h"
 
 namespace {
 
@@ -31,43 +28,6 @@ constexpr double SmallText = 8;
 constexpr double MiddleText = 10;
 constexpr double LargeText = 14;
 
-// A label's Click: the left button pressed and released over it.
-class ClickFilter : public QObject {
-  public:
-    ClickFilter(QWidget* control, std::function<void()> handler)
-        : QObject(control), control_(control), handler_(std::move(handler)) {}
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonPress &&
-            event->type() != QEvent::MouseButtonRelease) {
-            return false;
-        }
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton) {
-            return false;
-        }
-        if (event->type() == QEvent::MouseButtonPress) {
-            pressed_ = true;
-        } else if (pressed_) {
-            pressed_ = false;
-            if (control_->rect().contains(mouse->position().toPoint())) {
-                handler_();
-            }
-        }
-        return false;
-    }
-
-  private:
-    QWidget* control_;
-    std::function<void()> handler_;
-    bool pressed_ = false;
-};
-
-void onClick(QWidget* control, std::function<void()> handler) {
-    control->installEventFilter(new ClickFilter(control, std::move(handler)));
-}
-
 }  // namespace
 
 frmverhulst2::frmverhulst2(QWidget* parent)
@@ -79,11 +39,7 @@ frmverhulst2::frmverhulst2(QWidget* parent)
 void frmverhulst2::createControls() {
     QWidget* s = surface();
 
-    Picture1 = new Canvas(s);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setBackColor(Colour::Black);
-    Picture1->setForeColor(Colour::White);
-    Picture1->setFontSize(PictureFontSize);
+    Picture1 = newPicture(s, "Picture1", Colour::Black, Colour::White, PictureFontSize);
 
     lblistruzioni = newLabel(
         s, "lblistruzioni",
@@ -152,8 +108,6 @@ void frmverhulst2::wireEvents() {
 }
 
 void frmverhulst2::Form_Load() {
-    // The screen's own picture starts as its background (Cmdper4 prints on it).
-    surface()->Cls();
     ScreenLayout::place({
         {Picture1, -250, -250, 500, 500},
         {cmdInizio, -331, 190, 80, 60},
@@ -176,32 +130,23 @@ void frmverhulst2::Form_Load() {
                                          Lblincr, lblpop, Lblpopini, txtx, Txty}) {
         shown->show();
     }
-    Picture1->Cls();
 }
 
 void frmverhulst2::cmdInizio_Click() {
     Screens::show(QStringLiteral("frmMandel"));
 }
 
-void frmverhulst2::printLines(const QStringList& lines) {
-    for (const QString& line : lines) {
-        Picture1->Print(line);
-    }
-}
-
 void frmverhulst2::lblistruzioni_MouseDown(int button, int, double, double) {
     if (button != 2) {
         return;
     }
-    Picture1->Cls();
-    Picture1->PSet(10, 10, PageMark);
-    printLines(VerhulstTexts::IntroductionPage);
+    Picture1->printPage(10, 10, VerhulstTexts::IntroductionPage, PageMark);
     Picture1->setFontSize(LargeText);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::IntroductionStart);
+    Picture1->printLines(VerhulstTexts::IntroductionStart);
     Picture1->setFontSize(MiddleText);
     Picture1->setForeColor(LabelYellow);
-    printLines(VerhulstTexts::IntroductionLabels);
+    Picture1->printLines(VerhulstTexts::IntroductionLabels);
     Picture1->setForeColor(Colour::White);
     Picture1->Print(QStringLiteral(" "));
 }
@@ -210,10 +155,10 @@ void frmverhulst2::Lblincr_Click() {
     Picture1->PSet(10, 10, PageMark);
     Picture1->Cls();
     Picture1->setFontSize(SmallText);
-    printLines(VerhulstTexts::FinalIncrementPage);
+    Picture1->printLines(VerhulstTexts::FinalIncrementPage);
     Picture1->setFontSize(MiddleText);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::FinalIncrementClosing);
+    Picture1->printLines(VerhulstTexts::FinalIncrementClosing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
 }
@@ -223,10 +168,10 @@ void frmverhulst2::Lblpopini_MouseDown(int button, int, double, double) {
         return;
     }
     Picture1->Cls();
-    printLines(VerhulstTexts::StartIncrementPage);
+    Picture1->printLines(VerhulstTexts::StartIncrementPage);
     Picture1->setFontSize(MiddleText);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::StartIncrementClosing);
+    Picture1->printLines(VerhulstTexts::StartIncrementClosing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
 }
@@ -234,15 +179,13 @@ void frmverhulst2::Lblpopini_MouseDown(int button, int, double, double) {
 void frmverhulst2::lblpop_Click() {
     Picture1->PSet(10, 10, PageMark);
     Picture1->Cls();
-    printLines(VerhulstTexts::StartPopulationPage);
+    Picture1->printLines(VerhulstTexts::StartPopulationPage);
 }
 
 void frmverhulst2::cmddisegna_MouseDown(int button, int, double, double) {
     if (button != 2) {
         return;
     }
-    Picture1->Cls();
     Picture1->setFontSize(SmallText);
-    Picture1->PSet(10, 10, PageMark);
-    printLines(VerhulstTexts::DiagramHelp);
+    Picture1->printPage(10, 10, VerhulstTexts::DiagramHelp, PageMark);
 }

@@ -70,6 +70,5 @@ class frmverhulst2 : public Form {
     // The same from the zoom and start population boxes; false also when one of them
     // holds no number (then nothing is drawn).
     bool drawPreset(const Logistic::Member& member);
-    void printLines(const QStringList& lines);
     void printClosing(const QString& line);
 };

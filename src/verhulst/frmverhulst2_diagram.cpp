@@ -39,8 +39,8 @@ bool frmverhulst2::drawDiagram(const Logistic::Member& member, double zoom, doub
 bool frmverhulst2::drawPreset(const Logistic::Member& member) {
     double zoom = 0, start = 0;
     try {
-        zoom = DecimalEntry::read(Txting->text());
-        start = DecimalEntry::read(Txtu->text());
+        zoom = DecimalEntry::read(Txting);
+        start = DecimalEntry::read(Txtu);
     } catch (const RuntimeFailure&) {
         return false;
     }
@@ -52,9 +52,9 @@ void frmverhulst2::cmddisegna_Click() {
     Picture1->Cls();
     double zoom = 0, finalIncrement = 0, startIncrement = 0, start = 0;
     try {
-        zoom = DecimalEntry::read(Txting->text());
-        finalIncrement = DecimalEntry::read(txtx->text());
-        startIncrement = DecimalEntry::read(Txty->text());
+        zoom = DecimalEntry::read(Txting);
+        finalIncrement = DecimalEntry::read(txtx);
+        startIncrement = DecimalEntry::read(Txty);
     } catch (const RuntimeFailure&) {
         diagramErrorEnding();
         return;
@@ -69,7 +69,7 @@ void frmverhulst2::cmddisegna_Click() {
         return;
     }
     try {
-        start = DecimalEntry::read(Txtu->text());
+        start = DecimalEntry::read(Txtu);
     } catch (const RuntimeFailure&) {
         diagramErrorEnding();
         return;
@@ -93,7 +93,7 @@ void frmverhulst2::diagramErrorEnding() {
     Picture1->PSet(5, 380, Invisible);
     Picture1->setFontSize(MiddleText);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::DiagramErrorLines);
+    Picture1->printLines(VerhulstTexts::DiagramErrorLines);
 }
 
 // A start population outside 0..1 ends the drawing; the page and the preset values
@@ -109,9 +109,9 @@ void frmverhulst2::Cmdcaos_Click() {
     txtx->setText(QStringLiteral("3,99"));
     Picture1->PSet(10, 375, Invisible);
     Picture1->setFontSize(SmallText);
-    printLines(VerhulstTexts::CaosPage);
+    Picture1->printLines(VerhulstTexts::CaosPage);
     Picture1->setForeColor(Colour::Red);
-    printLines(VerhulstTexts::CaosClosing);
+    Picture1->printLines(VerhulstTexts::CaosClosing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
 }
@@ -130,7 +130,7 @@ void frmverhulst2::Cmdper1_Click() {
     Txtu->setText(QStringLiteral("0,12"));
     txtx->setText(QStringLiteral("2,9"));
     Picture1->PSet(30, 290, PresetMark);
-    printLines(VerhulstTexts::Periodo1Page);
+    Picture1->printLines(VerhulstTexts::Periodo1Page);
     printClosing(VerhulstTexts::Periodo1Closing);
     Picture1->setFontSize(SmallText);
     Picture1->setForeColor(Colour::White);
@@ -143,7 +143,7 @@ void frmverhulst2::Cmdper2_Click() {
     lblistruzioni->show();
     Picture1->PSet(30, 300, PresetMark);
     Picture1->setFontSize(MiddleText);
-    printLines(VerhulstTexts::Periodo2Page);
+    Picture1->printLines(VerhulstTexts::Periodo2Page);
     printClosing(VerhulstTexts::Periodo2Closing);
     Txtu->setText(QStringLiteral("0,4"));
     txtx->setText(QStringLiteral("3,2"));
@@ -155,7 +155,7 @@ void frmverhulst2::Cmdper4_Click() {
     lblistruzioni->hide();
     // The start increment, shown on the screen itself beside the picture.
     try {
-        surface()->Print(DecimalEntry::printed(DecimalEntry::read(Txty->text())));
+        surface()->Print(DecimalEntry::printed(DecimalEntry::read(Txty)));
     } catch (const RuntimeFailure&) {
         // Not needed for this drawing: a box without a number shows nothing.
     }
@@ -163,7 +163,7 @@ void frmverhulst2::Cmdper4_Click() {
     lblistruzioni->show();
     Picture1->PSet(30, 350, PresetMark);
     Picture1->setFontSize(SmallText);
-    printLines(VerhulstTexts::Periodo4Page);
+    Picture1->printLines(VerhulstTexts::Periodo4Page);
     Txtu->setText(QStringLiteral("0,2"));
     txtx->setText(QStringLiteral("3,52"));
     printClosing(VerhulstTexts::Periodo4Closing);

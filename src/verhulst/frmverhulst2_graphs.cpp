@@ -25,7 +25,7 @@ constexpr double UpperStartX = 1, UpperStartY = 150;
 constexpr double LowerStartX = 0, LowerStartY = 400;
 
 float readPopulation(const QLineEdit* box) {
-    return Numbers::toSingle(DecimalEntry::read(box->text()));
+    return Numbers::toSingle(DecimalEntry::read(box));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void frmverhulst2::Cmdgrafico_Click() {
     lblistruzioni->hide();
     double r = 0;
     try {
-        r = DecimalEntry::read(txtx->text());
+        r = DecimalEntry::read(txtx);
         readPopulation(Txtu);  // checked here, read again for each graph
     } catch (const RuntimeFailure&) {
         // A box without a number gets the lines that ask about the comma.
@@ -94,9 +94,9 @@ void frmverhulst2::drawPopulationGraphs(double r) {
     }
 
     Picture1->PSet(10, 30, Colour::Red);
-    printLines(VerhulstTexts::GraphNotes);
+    Picture1->printLines(VerhulstTexts::GraphNotes);
     Picture1->PSet(10, 440, Colour::Red);
-    printLines(VerhulstTexts::GraphLegend);
+    Picture1->printLines(VerhulstTexts::GraphLegend);
     // Only the pairs typed exactly so get a comment, not the presets' pairs.
     for (const VerhulstTexts::Comment& comment : VerhulstTexts::Comments) {
         if (Txtu->text() == QLatin1String(comment.population) &&
@@ -110,16 +110,14 @@ void frmverhulst2::drawPopulationGraphs(double r) {
 void frmverhulst2::graphErrorEnding() {
     lblistruzioni->show();
     Picture1->PSet(10, 10, Colour::Red);
-    printLines(VerhulstTexts::GraphErrorLines);
+    Picture1->printLines(VerhulstTexts::GraphErrorLines);
 }
 
 void frmverhulst2::Cmdgrafico_MouseDown(int button, int, double, double) {
     if (button != 2) {
         return;
     }
-    Picture1->Cls();
-    Picture1->PSet(10, 10, Colour::Red);
-    printLines(VerhulstTexts::GraphHelp);
+    Picture1->printPage(10, 10, VerhulstTexts::GraphHelp, Colour::Red);
     Picture1->PSet(10, 180, Colour::Red);
-    printLines(VerhulstTexts::GraphHelpTwo);
+    Picture1->printLines(VerhulstTexts::GraphHelpTwo);
 }

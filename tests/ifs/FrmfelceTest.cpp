@@ -313,6 +313,7 @@ TEST_F(IfsScreen, StopDuringTheDrawingLeavesTheInstructionsAndTheButtonsBack) {
     QString captionWhileDrawing;
     bool presetsWhileDrawing = true;
     int pointerWhileDrawing = 0;
+    Qt::CursorShape cursorWhileDrawing = Qt::ArrowCursor;
     bool stopped = false;
     runWithTicks([&](int) {
         // Stop once the drawing has lit its point.
@@ -320,6 +321,7 @@ TEST_F(IfsScreen, StopDuringTheDrawingLeavesTheInstructionsAndTheButtonsBack) {
             captionWhileDrawing = form->Cmd4->text();
             presetsWhileDrawing = form->cmdfelce->isEnabled() || form->Cmdpino->isEnabled();
             pointerWhileDrawing = picture()->MousePointer();
+            cursorWhileDrawing = picture()->cursor().shape();
             stopped = true;
             form->Cmd4->click();
         }
@@ -328,6 +330,7 @@ TEST_F(IfsScreen, StopDuringTheDrawingLeavesTheInstructionsAndTheButtonsBack) {
     EXPECT_EQ(captionWhileDrawing, "Stop");
     EXPECT_FALSE(presetsWhileDrawing);
     EXPECT_EQ(pointerWhileDrawing, 13);
+    EXPECT_EQ(cursorWhileDrawing, Qt::BusyCursor);
     EXPECT_EQ(backColor(form->Lblcolonna[2]), Black);
     EXPECT_EQ(backColor(form->Lblcolonna[3]), Black);
 

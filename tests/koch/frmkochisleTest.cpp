@@ -10,6 +10,7 @@
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
+#include "shell/WrappedButton.h"
 
 namespace {
 
@@ -125,6 +126,12 @@ TEST_F(KochScreen, ButtonsCarryTheirCaptionsColoursAndTips) {
     EXPECT_EQ(form->Picture1->BackColor(), Colour::Black);
     EXPECT_EQ(form->Picture1->ForeColor(), LightCyan);
     EXPECT_DOUBLE_EQ(form->Picture1->FontSize(), 8.25);
+    // Every caption wraps inside its button.
+    for (QPushButton* button : {form->Cmdcompleta, form->Cmd1, form->Cmd2, form->Cmd3, form->Cmd4,
+                                form->Cmd5, form->cmddisegna, form->cmdinizio}) {
+        EXPECT_NE(qobject_cast<WrappedButton*>(button), nullptr)
+            << button->objectName().toStdString();
+    }
 }
 
 TEST_F(KochScreen, TriangleStandsInsideTheBlueCircleWithTheHintBelow) {

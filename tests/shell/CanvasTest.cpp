@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/Canvas.h"
+#include "shell/Controls.h"
 #include "shell/RuntimeFailure.h"
 
 namespace {
@@ -426,6 +427,12 @@ TEST(Canvas, MousePointerSetsTheCursor) {
     canvas->setMousePointer(0);
     EXPECT_EQ(canvas->MousePointer(), 0);
     EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+    canvas->setMousePointer(12);
+    EXPECT_EQ(canvas->MousePointer(), 12);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ForbiddenCursor);
+    canvas->setMousePointer(13);
+    EXPECT_EQ(canvas->MousePointer(), 13);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::BusyCursor);
     canvas->setMousePointer(11);
     canvas->setMousePointer(5);
     EXPECT_EQ(canvas->MousePointer(), 5);
@@ -477,4 +484,48 @@ TEST(Canvas, ShowsItsPicturePixelForPixel) {
     const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(40, 30));
     EXPECT_EQ(shown, canvas->image());
+}
+
+TEST(Canvas, PrintPageClearsMarksThePointAndPrintsTheLinesFromThere) {
+    const QStringList lines = {QStringLiteral("Prima riga"), QStringLiteral(""),
+                               QStringLiteral("Terza riga")};
+    auto byHand = makeCanvas();
+    byHand->PSet(150, 80, Colour::Blue);
+    byHand->Cls();
+    byHand->PSet(20, 30, Colour::Red);
+    for (const QString& line : lines) {
+        byHand->Print(line);
+    }
+
+    auto page = makeCanvas();
+    page->PSet(150, 80, Colour::Blue);
+    page->printPage(20, 30, lines, Colour::Red);
+    EXPECT_EQ(page->image(), byHand->image());
+    EXPECT_EQ(page->Point(150, 80), Colour::White);
+    EXPECT_EQ(page->Point(20, 30), Colour::Red);
+    EXPECT_GT(countOther(*page, 20, 31, 200, 100, Colour::White), 0);
+    EXPECT_EQ(countOther(*page, 0, 0, 200, 30, Colour::White), 0);
+    EXPECT_DOUBLE_EQ(page->CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(page->CurrentY(), byHand->CurrentY());
+
+    // printLines goes on from where the print position is, clearing nothing.
+    page->printLines({QStringLiteral("Quarta")});
+    EXPECT_EQ(page->Point(20, 30), Colour::Red);
+    EXPECT_GT(page->CurrentY(), byHand->CurrentY());
+}
+
+TEST(Canvas, NewPictureCarriesItsNameColoursAndTextSize) {
+    QWidget parent;
+    Canvas* plain = newPicture(&parent, "Picture1", Colour::WindowGrey);
+    EXPECT_EQ(plain->parent(), &parent);
+    EXPECT_EQ(plain->objectName(), "Picture1");
+    EXPECT_EQ(plain->BackColor(), Colour::WindowGrey);
+    Canvas* page = newPicture(&parent, "Picture2", Colour::Black, Colour::White, 9.75);
+    EXPECT_EQ(page->objectName(), "Picture2");
+    EXPECT_EQ(page->BackColor(), Colour::Black);
+    EXPECT_EQ(page->ForeColor(), Colour::White);
+    EXPECT_DOUBLE_EQ(page->FontSize(), 9.75);
+    // It starts in its background colour once it has a size.
+    page->setGeometry(0, 0, 40, 30);
+    EXPECT_EQ(countOther(*page, 0, 0, 40, 30, Colour::Black), 0);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "shell/Clock.h"
 #include "shell/DecimalEntry.h"
@@ -54,11 +57,67 @@ TEST(DecimalEntry, WritesNumbersBackWithTheComma) {
     }
 }
 
+TEST(DecimalEntry, ReadsAndWritesTextBoxes) {
+    QLineEdit box;
+    DecimalEntry::write(&box, -0.75);
+    EXPECT_EQ(box.text(), "-0,75");
+    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), -0.75);
+    box.setText(QStringLiteral(" 3,99 "));
+    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), 3.99);
+    box.setText(QStringLiteral("tre"));
+    EXPECT_THROW(DecimalEntry::read(&box), RuntimeFailure);
+    EXPECT_EQ(box.text(), "tre");
+}
+
 TEST(DecimalEntry, PrintsNonNegativeNumbersWithALeadingBlank) {
     EXPECT_EQ(DecimalEntry::printed(0.5), " 0,5");
     EXPECT_EQ(DecimalEntry::printed(0), " 0");
     EXPECT_EQ(DecimalEntry::printed(-1.25), "-1,25");
     EXPECT_EQ(DecimalEntry::printed(70), " 70");
+}
+
+namespace {
+
+// Switches the C library's number format to a locale that writes the decimal comma,
+// as the program's start-up does on such a machine, and back again at the end.
+class CommaLocale {
+  public:
+    CommaLocale() : before_(std::setlocale(LC_NUMERIC, nullptr)) {
+        for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT", "de_DE.UTF-8", "de_DE.utf8",
+                                 "fr_FR.UTF-8", "fr_FR.utf8"}) {
+            if (std::setlocale(LC_NUMERIC, name) != nullptr &&
+                std::string(std::localeconv()->decimal_point) == ",") {
+                active_ = true;
+                return;
+            }
+        }
+        std::setlocale(LC_NUMERIC, before_.c_str());
+    }
+    ~CommaLocale() { std::setlocale(LC_NUMERIC, before_.c_str()); }
+    bool active() const { return active_; }
+
+  private:
+    std::string before_;
+    bool active_ = false;
+};
+
+}  // namespace
+
+TEST(DecimalEntry, ReadsAndWritesTheSameWhateverTheMachinesNumberFormat) {
+    const CommaLocale comma;
+    if (!comma.active()) {
+        GTEST_SKIP() << "no locale with the decimal comma is installed";
+    }
+    EXPECT_DOUBLE_EQ(DecimalEntry::read("0,18"), 0.18);
+    EXPECT_DOUBLE_EQ(DecimalEntry::read("-3,99"), -3.99);
+    EXPECT_DOUBLE_EQ(DecimalEntry::read("1,24345324727702E-02"), 0.0124345324727702);
+    EXPECT_DOUBLE_EQ(DecimalEntry::read("1.000,5"), 1000.5);
+    EXPECT_THROW(DecimalEntry::read("1e400"), RuntimeFailure);
+    EXPECT_EQ(DecimalEntry::write(0.18), "0,18");
+    EXPECT_EQ(DecimalEntry::write(-0.75), "-0,75");
+    EXPECT_EQ(DecimalEntry::write(1.5e-7), "1,5E-07");
+    EXPECT_EQ(DecimalEntry::write(-1.23456789012345e20), "-1,23456789012345E+20");
+    EXPECT_EQ(DecimalEntry::printed(3.52), " 3,52");
 }
 
 TEST(Numbers, WholeNumbersRoundHalfToEvenAndFailOnOverflow) {

@@ -11,6 +11,7 @@
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
 #include "shell/Screens.h"
+#include "shell/WrappedButton.h"
 #include "verhulst/Logistic.h"
 #include "verhulst/frmverhulst2.h"
 
@@ -546,4 +547,13 @@ TEST_F(Verhulst, BackButtonShowsTheExplorer) {
     form->cmdInizio_Click();
     EXPECT_NE(Screens::find(QStringLiteral("frmMandel")), nullptr);
     Screens::unloadAll();
+}
+
+TEST_F(Verhulst, LongCaptionsWrapInsideTheirButtons) {
+    for (QPushButton* button : {form->Cmdgrafico, form->Cmdper1, form->Cmdper2, form->Cmdper4,
+                                form->Cmdcaos, form->cmddisegna}) {
+        EXPECT_NE(qobject_cast<WrappedButton*>(button), nullptr)
+            << button->objectName().toStdString();
+    }
+    EXPECT_EQ(form->cmddisegna->text(), "Cambiamento parametrii");
 }

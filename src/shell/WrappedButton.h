@@ -2,8 +2,9 @@
 
 #include <QPushButton>
 
-// A button whose caption wraps onto more lines, as the narrow buttons of this screen
-// need for captions such as "Cambiamento parametrii"; text() stays the one caption.
+// A button whose caption runs over as many lines as the button's width needs,
+// centred, as the long captions of the narrow buttons need. text() stays the caption
+// exactly as given; blanks at its ends do not push it off centre.
 class WrappedButton : public QPushButton {
     Q_OBJECT
   public:

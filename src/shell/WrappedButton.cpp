@@ -1,25 +1,27 @@
-#include "WrappingButton.h"
+#include "WrappedButton.h"
 
-#include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace {
 // Room kept free between the caption and the bevel.
 constexpr int Margin = 3;
 }  // namespace
 
-WrappingButton::WrappingButton(const char* name, const QString& caption, QWidget* parent)
+WrappedButton::WrappedButton(QWidget* parent, const char* name, const QString& caption,
+                             const QString& toolTip)
     : QPushButton(caption, parent) {
     setObjectName(QLatin1String(name));
+    setToolTip(toolTip);
 }
 
-void WrappingButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void WrappedButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    // The style draws the bevel and the focus frame; the caption is drawn here.
+    // The style draws the bevel and the focus frame; the caption goes on top, wrapped.
     option.text.clear();
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    painter.drawControl(QStyle::CE_PushButton, option);
     QRect area = rect().adjusted(Margin, Margin, -Margin, -Margin);
     if (isDown()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
@@ -27,5 +29,6 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     }
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     text().trimmed());
 }
