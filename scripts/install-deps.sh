@@ -9,6 +9,7 @@ PACKAGES=(
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-dejavu-extra
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
