@@ -16,6 +16,7 @@
 #include "koch/KochIsland.h"
 #include "mandel/EscapeTime.h"
 #include "mandel/frmMandel.h"
+#include "shell/Canvas.h"
 #include "shell/Dialogs.h"
 #include "shell/Random.h"
 #include "shell/ScreenLayout.h"
@@ -60,9 +61,8 @@ void forEachSmallPoint(const View& view, PointFunction point) {
 // The cycles counted over a small picture, for the iterations-per-second counter.
 double smallCycles(const View& view, int limit) {
     double cycles = 0;
-    forEachSmallPoint(view, [&](double x0, double y0) {
-        cycles += EscapeTime::mandelPoint(x0, y0, limit).k;
-    });
+    forEachSmallPoint(
+        view, [&](double x0, double y0) { cycles += EscapeTime::mandelPoint(x0, y0, limit).k; });
     return cycles;
 }
 
@@ -123,9 +123,7 @@ void ReferenceOcchio(benchmark::State& state) {
     }
     reportIterations(state, cycles);
 }
-BENCHMARK(ReferenceOcchio)
-    ->Name("Reference/Explorer/Preset/Occhio")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ReferenceOcchio)->Name("Reference/Explorer/Preset/Occhio")->Unit(benchmark::kMillisecond);
 
 constexpr double ScreenHeight = 768;
 constexpr int ScreenColumns = 1024;
@@ -241,21 +239,23 @@ BENCHMARK(KochSeries)->Name("Koch/Series")->Unit(benchmark::kMillisecond);
 
 void HenonPoints(benchmark::State& state) {
     constexpr double Z = 1000;
-    std::vector<ColourNumber> picture(500 * 500);
+    // The points put on a picture area as the screen puts them, but without the
+    // events between them.
+    Canvas picture;
+    picture.resize(500, 500);
+    std::vector<Canvas::Dot> dots;
     for (auto _ : state) {
         const double count = HenonMap::pointCount(Z);
         HenonMap::Point point = HenonMap::Start;
+        dots.clear();
         for (double n = 0; n < count; ++n) {
             point = HenonMap::next(point);
+            const ColourNumber colour = HenonMap::colour(Random::next(), count);
             if (const auto pixel = HenonMap::pixel(point, Z)) {
-                const int x = static_cast<int>(pixel->x);
-                const int y = static_cast<int>(pixel->y);
-                if (x >= 0 && x < 500 && y >= 0 && y < 500) {
-                    picture[x * 500 + y] = HenonMap::colour(Random::next(), count);
-                }
+                dots.push_back({pixel->x, pixel->y, colour});
             }
         }
-        benchmark::DoNotOptimize(picture);
+        picture.PSetAll(dots);
     }
 }
 BENCHMARK(HenonPoints)->Name("Henon/Z1000")->Unit(benchmark::kMillisecond);

@@ -98,11 +98,16 @@ void Canvas::setMousePointer(int pointer) {
 }
 
 int Canvas::toPixel(double coordinate) const {
-    if (!std::isfinite(coordinate) || std::fabs(coordinate) > kCoordinateLimit) {
+    if (!(std::fabs(coordinate) <= kCoordinateLimit)) {
         throw RuntimeFailure("coordinate " + std::to_string(coordinate) +
                              " outside the drawing surface's range");
     }
-    return static_cast<int>(std::lround(coordinate));
+    // Halves away from zero, as lround, without the library call: within the range
+    // the whole part and the fraction are exact.
+    auto whole = static_cast<std::int64_t>(coordinate);
+    const double fraction = coordinate - static_cast<double>(whole);
+    whole += static_cast<int>(fraction >= 0.5) - static_cast<int>(fraction <= -0.5);
+    return static_cast<int>(whole);
 }
 
 void Canvas::stamp(int x, int y, QRgb rgb) {
@@ -168,6 +173,34 @@ void Canvas::PSet(double x, double y, ColourNumber colour) {
     stamp(px, py, Colour::toQRgb(colour));
     currentX_ = x;
     currentY_ = y;
+    update();
+}
+
+void Canvas::PSetAll(const std::vector<Dot>& dots) {
+    if (dots.empty()) {
+        return;
+    }
+    fitToWidget();
+    if (drawWidth_ == 1) {
+        // The common case, without the stamp's call for each point.
+        const int width = image_.width();
+        const int height = image_.height();
+        auto* const bits = reinterpret_cast<QRgb*>(image_.bits());
+        const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        for (const Dot& dot : dots) {
+            const int x = toPixel(dot.x);
+            const int y = toPixel(dot.y);
+            if (x >= 0 && y >= 0 && x < width && y < height) {
+                bits[y * stride + x] = Colour::toQRgb(dot.colour);
+            }
+        }
+    } else {
+        for (const Dot& dot : dots) {
+            stamp(toPixel(dot.x), toPixel(dot.y), Colour::toQRgb(dot.colour));
+        }
+    }
+    currentX_ = dots.back().x;
+    currentY_ = dots.back().y;
     update();
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 #include "Colour.h"
 
@@ -36,6 +37,13 @@ class Canvas : public QWidget {
 
     void Cls();
     void PSet(double x, double y, ColourNumber colour);
+    // PSet for a run of points, with one repaint for all of them: for drawings that
+    // put down thousands of points between two looks at the events.
+    struct Dot {
+        double x, y;
+        ColourNumber colour;
+    };
+    void PSetAll(const std::vector<Dot>& dots);
     void Line(double x1, double y1, double x2, double y2, ColourNumber colour);
     void Box(double x1, double y1, double x2, double y2, ColourNumber colour);
     void Circle(double x, double y, double radius, ColourNumber colour);

@@ -32,8 +32,7 @@ frmlancio2::frmlancio2(QWidget* parent)
     Label1->setGeometry(64, 8, 481, 33);
     Label1->setFont(screenFont(18, true));
     setForeColor(Label1, 128);
-    Label2 =
-        newLabel(s, "Label2", QStringLiteral("Un viaggio tra i frattali e il caos"));
+    Label2 = newLabel(s, "Label2", QStringLiteral("Un viaggio tra i frattali e il caos"));
     Label2->setGeometry(8, 56, 249, 17);
     setForeColor(Label2, 8388608);
     Label4 = newLabel(s, "Label4", QStringLiteral("Da  il meglio  con  risoluzione  1024x768 "));

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <cmath>
 #include <functional>
 
@@ -52,6 +53,7 @@ int inkIn(const Canvas* canvas, const QRect& area, ColourNumber background) {
 // Delivers a call once the drawing yields, as a click during the drawing would.
 void duringTheDrawing(QObject* context, std::function<void()> call) {
     QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+    QThread::msleep(20);  // the first look at the events is then due at once
 }
 
 void postClick(QWidget* widget) {
