@@ -30,7 +30,7 @@ double exactR(double x, double y) {
 // until all have.
 template <int Sets>
 __attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, int limit,
-                                                  Escape* out) {
+                                                 Escape* out) {
     constexpr int Width = Sets * Lanes;
     constexpr unsigned Everything = (1u << Width) - 1;
     const __m256d cx = _mm256_set1_pd(x0);
@@ -51,9 +51,9 @@ __attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, in
             y[s] = _mm256_add_pd(_mm256_mul_pd(_mm256_mul_pd(two, x[s]), y[s]), cy[s]);
             x[s] = nextX;
             m[s] = _mm256_add_pd(_mm256_mul_pd(x[s], x[s]), _mm256_mul_pd(y[s], y[s]));
-            near |= static_cast<unsigned>(
-                        _mm256_movemask_pd(_mm256_cmp_pd(m[s], inside, _CMP_GT_OQ)))
-                    << (s * Lanes);
+            near |=
+                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(m[s], inside, _CMP_GT_OQ)))
+                << (s * Lanes);
         }
         near &= ~done;
         if (near == 0 && k <= limit) {
@@ -89,7 +89,7 @@ __attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, in
 
 // Four points of mirroredMandelPoint side by side.
 __attribute__((target("avx2"))) void mirrored4(double x0, const double* y0, int limit,
-                                                Escape* out) {
+                                               Escape* out) {
     const __m256d cx = _mm256_set1_pd(x0);
     const __m256d cy = _mm256_loadu_pd(y0);
     const __m256d two = _mm256_set1_pd(2);
@@ -126,7 +126,7 @@ __attribute__((target("avx2"))) void mirrored4(double x0, const double* y0, int 
 
 // Four points of juliaPoint side by side; r is the modulus before the step.
 __attribute__((target("avx2"))) void julia4(double zx0, const double* zy0, double cx, double cy,
-                                             int limit, Escape* out) {
+                                            int limit, Escape* out) {
     const __m256d vcx = _mm256_set1_pd(cx);
     const __m256d vcy = _mm256_set1_pd(cy);
     const __m256d two = _mm256_set1_pd(2);

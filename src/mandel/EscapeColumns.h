@@ -15,7 +15,4 @@ void mirroredColumn(double x0, const double* y0, int count, int limit, Escape* o
 void juliaColumn(double zx, const double* zy, int count, double cx, double cy, int limit,
                  Escape* out);
 
-// The same without the vector unit, for comparison.
-void mandelColumnPlain(double x0, const double* y0, int count, int limit, Escape* out);
-
 }  // namespace EscapeTime
