@@ -162,13 +162,14 @@ __attribute__((target("avx2"))) void julia4(double zx0, const double* zy0, doubl
     }
 }
 
-}  // namespace
-
+// One point after another, where there is no vector unit and for the rows left over.
 void mandelColumnPlain(double x0, const double* y0, int count, int limit, Escape* out) {
     for (int i = 0; i < count; ++i) {
         out[i] = mandelPoint(x0, y0[i], limit);
     }
 }
+
+}  // namespace
 
 void mandelColumn(double x0, const double* y0, int count, int limit, Escape* out) {
     int i = 0;
