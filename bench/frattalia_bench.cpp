@@ -81,7 +81,10 @@ void smallPicture(benchmark::State& state, const View& view, int limit) {
 void ExplorerStartView(benchmark::State& state) {
     smallPicture(state, EscapeTime::mandelView(-0.75, 0, 1), EscapeTime::mandelCycleLimit(1, 30));
 }
-BENCHMARK(ExplorerStartView)->Name("Explorer/StartView")->Unit(benchmark::kMillisecond);
+BENCHMARK(ExplorerStartView)
+    ->Name("Explorer/StartView")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void registerPresets() {
     for (const Place& place : Places) {
@@ -91,7 +94,8 @@ void registerPresets() {
                 smallPicture(state, EscapeTime::mandelView(place.x, place.y, place.z),
                              EscapeTime::mandelCycleLimit(place.z, place.cycles));
             })
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
 }
 
@@ -123,7 +127,10 @@ void ReferenceOcchio(benchmark::State& state) {
     }
     reportIterations(state, cycles);
 }
-BENCHMARK(ReferenceOcchio)->Name("Reference/Explorer/Preset/Occhio")->Unit(benchmark::kMillisecond);
+BENCHMARK(ReferenceOcchio)
+    ->Name("Reference/Explorer/Preset/Occhio")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 constexpr double ScreenHeight = 768;
 constexpr int ScreenColumns = 1024;
@@ -146,7 +153,10 @@ void ExplorerFullScreen(benchmark::State& state) {
     }
     reportIterations(state, cycles);
 }
-BENCHMARK(ExplorerFullScreen)->Name("Explorer/FullScreen1024x768")->Unit(benchmark::kMillisecond);
+BENCHMARK(ExplorerFullScreen)
+    ->Name("Explorer/FullScreen1024x768")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void JuliaStartView(benchmark::State& state) {
     const View window = EscapeTime::juliaWindow(1);
@@ -165,7 +175,7 @@ void JuliaStartView(benchmark::State& state) {
     }
     reportIterations(state, cycles);
 }
-BENCHMARK(JuliaStartView)->Name("Julia/StartView")->Unit(benchmark::kMillisecond);
+BENCHMARK(JuliaStartView)->Name("Julia/StartView")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void FilmFrame(benchmark::State& state) {
     const double k = 200 + 256 * 125 + 65536 * 125 + 1;
@@ -173,7 +183,7 @@ void FilmFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(EscapeTime::filmFrame(-1, -0.75, k));
     }
 }
-BENCHMARK(FilmFrame)->Name("Film/Frame")->Unit(benchmark::kMillisecond);
+BENCHMARK(FilmFrame)->Name("Film/Frame")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Variant(benchmark::State& state) {
     const int formula = static_cast<int>(state.range(0));
@@ -181,22 +191,22 @@ void Variant(benchmark::State& state) {
         benchmark::DoNotOptimize(VariantSets::variant(formula));
     }
 }
-BENCHMARK(Variant)->Name("Variants/1")->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(Variant)->Name("Variants/10")->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(Variant)->Name("Variants/1")->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Variant)->Name("Variants/10")->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void VariantCube(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(VariantSets::cube());
     }
 }
-BENCHMARK(VariantCube)->Name("Variants/Cube")->Unit(benchmark::kMillisecond);
+BENCHMARK(VariantCube)->Name("Variants/Cube")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void VariantRelief(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(Relief::relief());
     }
 }
-BENCHMARK(VariantRelief)->Name("Variants/Relief")->Unit(benchmark::kMillisecond);
+BENCHMARK(VariantRelief)->Name("Variants/Relief")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void IfsPino(benchmark::State& state) {
     const Ifs::Preset& pino = Ifs::pino();
@@ -218,14 +228,14 @@ void IfsPino(benchmark::State& state) {
         benchmark::DoNotOptimize(picture);
     }
 }
-BENCHMARK(IfsPino)->Name("Ifs/Preset/pino")->Unit(benchmark::kMillisecond);
+BENCHMARK(IfsPino)->Name("Ifs/Preset/pino")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void VerhulstCaos(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(Logistic::bifurcation(Logistic::Caos, 1, 0.18, Colour::Black));
     }
 }
-BENCHMARK(VerhulstCaos)->Name("Verhulst/Caos")->Unit(benchmark::kMillisecond);
+BENCHMARK(VerhulstCaos)->Name("Verhulst/Caos")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void KochSeries(benchmark::State& state) {
     const double lengths[] = {410, 136.5, 45, 15, 5};
@@ -235,7 +245,7 @@ void KochSeries(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(KochSeries)->Name("Koch/Series")->Unit(benchmark::kMillisecond);
+BENCHMARK(KochSeries)->Name("Koch/Series")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void HenonPoints(benchmark::State& state) {
     constexpr double Z = 1000;
@@ -258,7 +268,7 @@ void HenonPoints(benchmark::State& state) {
         picture.PSetAll(dots);
     }
 }
-BENCHMARK(HenonPoints)->Name("Henon/Z1000")->Unit(benchmark::kMillisecond);
+BENCHMARK(HenonPoints)->Name("Henon/Z1000")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void FullScreenHandler(benchmark::State& state) {
     auto* explorer = static_cast<frmMandel*>(Screens::show(QStringLiteral("frmMandel")));
@@ -268,7 +278,10 @@ void FullScreenHandler(benchmark::State& state) {
     }
     Screens::unloadAll();
 }
-BENCHMARK(FullScreenHandler)->Name("Screen/FullScreenHandler")->Unit(benchmark::kMillisecond);
+BENCHMARK(FullScreenHandler)
+    ->Name("Screen/FullScreenHandler")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void HenonHandler(benchmark::State& state) {
     auto* henon = static_cast<frmattratHenon*>(Screens::show(QStringLiteral("frmattratHenon")));
@@ -278,7 +291,7 @@ void HenonHandler(benchmark::State& state) {
     }
     Screens::unloadAll();
 }
-BENCHMARK(HenonHandler)->Name("Screen/HenonHandler")->Unit(benchmark::kMillisecond);
+BENCHMARK(HenonHandler)->Name("Screen/HenonHandler")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

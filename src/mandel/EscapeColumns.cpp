@@ -87,6 +87,25 @@ __attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, in
     }
 }
 
+// Records the lanes that leave at step k (those escaping, or all once k passes the
+// limit) with their r; true when every lane has left.
+__attribute__((target("avx2"))) inline bool recordLeaving(int escaping, int k, int limit, __m256d r,
+                                                          Escape* out, int& done) {
+    const int leaving = (k > limit ? AllLanes : escaping) & ~done;
+    if (leaving == 0) {
+        return false;
+    }
+    alignas(32) double rs[Lanes];
+    _mm256_store_pd(rs, r);
+    for (int lane = 0; lane < Lanes; ++lane) {
+        if (leaving & (1 << lane)) {
+            out[lane] = {k, rs[lane]};
+        }
+    }
+    done |= leaving;
+    return done == AllLanes;
+}
+
 // Four points of mirroredMandelPoint side by side.
 __attribute__((target("avx2"))) void mirrored4(double x0, const double* y0, int limit,
                                                Escape* out) {
@@ -103,22 +122,8 @@ __attribute__((target("avx2"))) void mirrored4(double x0, const double* y0, int 
         y = _mm256_sub_pd(_mm256_mul_pd(_mm256_mul_pd(two, x), y), cy);
         x = nextX;
         const __m256d r = _mm256_add_pd(_mm256_mul_pd(x, x), _mm256_mul_pd(y, y));
-        int leaving = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_GT_OQ)) & ~done;
-        if (k > limit) {
-            leaving = AllLanes & ~done;
-        }
-        if (leaving == 0) {
-            continue;
-        }
-        alignas(32) double rs[Lanes];
-        _mm256_store_pd(rs, r);
-        for (int lane = 0; lane < Lanes; ++lane) {
-            if (leaving & (1 << lane)) {
-                out[lane] = {k, rs[lane]};
-            }
-        }
-        done |= leaving;
-        if (done == AllLanes) {
+        const int escaping = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_GT_OQ));
+        if (recordLeaving(escaping, k, limit, r, out, done)) {
             return;
         }
     }
@@ -141,22 +146,8 @@ __attribute__((target("avx2"))) void julia4(double zx0, const double* zy0, doubl
         zx = _mm256_add_pd(_mm256_sub_pd(sx, sy), vcx);
         const __m256d r = _mm256_add_pd(sx, sy);
         // Not below the bound, as the loop's own test reads (so NaN leaves too).
-        int leaving = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_NLT_UQ)) & ~done;
-        if (k > limit) {
-            leaving = AllLanes & ~done;
-        }
-        if (leaving == 0) {
-            continue;
-        }
-        alignas(32) double rs[Lanes];
-        _mm256_store_pd(rs, r);
-        for (int lane = 0; lane < Lanes; ++lane) {
-            if (leaving & (1 << lane)) {
-                out[lane] = {k, rs[lane]};
-            }
-        }
-        done |= leaving;
-        if (done == AllLanes) {
+        const int escaping = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_NLT_UQ));
+        if (recordLeaving(escaping, k, limit, r, out, done)) {
             return;
         }
     }
