@@ -1,6 +1,7 @@
 #include "EscapeTime.h"
 
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <numeric>
@@ -39,6 +40,42 @@ std::int32_t extraCycles(const CycleRow (&rows)[N], double z, double fallback) {
 ColourNumber component(double weight, int k, double step) {
     return Numbers::mod(weight * k * step, 255) + 1;
 }
+
+// The colour of each cycle count from 0 to limit + 1, worked out once per picture:
+// outside the set a pixel's colour depends on its count alone. A count whose colour
+// fails keeps its failure for the pixels that use it.
+class MandelPalette {
+  public:
+    MandelPalette(int limit, const Weights& weights) : weights_(weights) {
+        const int last = std::max(limit, 0) + 1;
+        colours_.resize(static_cast<std::size_t>(last) + 1);
+        for (int k = 0; k <= last; ++k) {
+            try {
+                colours_[k] = mandelColour({k, ColouredFrom}, weights);
+            } catch (const RuntimeFailure&) {
+                // left empty: the pixels of this count fail
+            }
+        }
+    }
+
+    ColourNumber operator()(const Escape& escape) const {
+        if (escape.r < ColouredFrom) {
+            return Colour::Black;
+        }
+        if (escape.k < 0 || static_cast<std::size_t>(escape.k) >= colours_.size()) {
+            return mandelColour(escape, weights_);
+        }
+        const std::optional<ColourNumber>& colour = colours_[escape.k];
+        if (!colour) {
+            throw RuntimeFailure("colour out of range");
+        }
+        return *colour;
+    }
+
+  private:
+    Weights weights_;
+    std::vector<std::optional<ColourNumber>> colours_;
+};
 
 // Computes a picture column by column on all cores: the escapes of a whole column
 // at once, then their colours in drawing order. A failing colour marks the first
@@ -200,7 +237,7 @@ Picture smallMandel(const View& view, int limit, const Weights& weights, int wid
                 (static_cast<double>(i) / width) * (view.xmax - view.xmin) + view.xmin;
             mandelColumn(x0, y0.data(), static_cast<int>(y0.size()), limit, out);
         },
-        [&](const Escape& escape) { return mandelColour(escape, weights); });
+        MandelPalette(limit, weights));
 }
 
 Picture largeMandel(const View& view, int limit, const Weights& weights, double hf, int first,
@@ -220,7 +257,7 @@ Picture largeMandel(const View& view, int limit, const Weights& weights, double 
             const double x0 = ((first + column) / hf) * (view.xmax - view.xmin) + view.xmin;
             mirroredColumn(x0, y0.data(), rows, limit, out);
         },
-        [&](const Escape& escape) { return mandelColour(escape, weights); });
+        MandelPalette(limit, weights));
 }
 
 Picture julia(const View& window, double cx, double cy, int limit, const Weights& weights) {

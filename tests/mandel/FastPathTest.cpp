@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "PlainEscape.h"
 #include "mandel/EscapeColumns.h"
 #include "mandel/EscapeTime.h"
+#include "shell/RuntimeFailure.h"
 
 namespace {
 
@@ -92,6 +94,37 @@ TEST(FastPath, FullScreenAndJuliaColumnsAreTheirPointFunctions) {
         for (std::size_t j = 0; j < ys.size(); ++j) {
             expectSame(fast[j], EscapeTime::juliaPoint(x0, ys[j], -0.12, 0.75, 90), x0, ys[j]);
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FastPath, PicturesColourEveryPixelAsItsOwnEscapeDoes) {
+    // Weights that give negative colour numbers, and a step that overflows on long counts.
+    const EscapeTime::View view = EscapeTime::mandelView(-0.75, 0.1, 3);
+    for (const EscapeTime::Weights& weights :
+         {EscapeTime::Weights{-3, 250, -7, 0.5}, EscapeTime::Weights{200, 125, 125, 2e7}}) {
+        const int limit = EscapeTime::mandelCycleLimit(3, 30);
+        const EscapeTime::Picture picture = EscapeTime::smallMandel(view, limit, weights, 300, 300);
+        std::optional<std::size_t> failure;
+        for (int i = 0; i <= 300 && !failure; ++i) {
+            const double x0 = (i / 300.0) * (view.xmax - view.xmin) + view.xmin;
+            for (int j = 0; j <= 300; ++j) {
+                const double y0 = (j / 300.0) * (view.ymin - view.ymax) + view.ymax;
+                const std::size_t at = static_cast<std::size_t>(i) * 301 + j;
+                try {
+                    const ColourNumber colour =
+                        EscapeTime::mandelColour(plainSmallEscape(x0, y0, limit), weights);
+                    ASSERT_EQ(picture.colours[at], colour) << i << "," << j;
+                } catch (const RuntimeFailure&) {
+                    failure = at;
+                    break;
+                }
+            }
+        }
+        EXPECT_EQ(picture.failedAt, failure);
     }
 }
 
