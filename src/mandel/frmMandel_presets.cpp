@@ -63,12 +63,15 @@ Preset occhio() {
 }
 
 Preset code() {
-    return {"-1,86105", "-0,000535", "125", "30",
-            QStringLiteral(" Coordinate code, se metti  -70  invece di 30 nella casella cicli, "
-                           "potrai capire l'importanza di questo parametro. ") +
-                QStringLiteral(" a causa del basso numero dei cicli, l'immagine sarà nera, "
-                               "riprova poi ad inserire 30  nella casella cicli.") +
-                QStringLiteral(" Poi") + StartPointHint + SlowNote};
+    return {
+        "-1,86105", "-0,000535", "125", "30",
+        QStringLiteral(" Coordinate code, se metti  -70  invece di 30 nella casella cicli, "
+                       "potrai capire l'importanza di questo parametro. ") +
+            QStringLiteral(" a causa del basso numero dei cicli, l'immagine sarà nera, "
+                           "riprova poi ad inserire 30  nella casella cicli.") +
+            QStringLiteral(" Poi per farti un'idea pel punto iniziale del disegno, metti su  1  "
+                           "il numero dell'ingrandimento, poi") +
+            QStringLiteral("   clicca su (Disegna).  ") + SlowNote};
 }
 
 Preset startView() {

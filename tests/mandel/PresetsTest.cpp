@@ -90,7 +90,9 @@ TEST_F(Explorer, PlacesExplainThemselvesInTheInstructionLabel) {
     EXPECT_TRUE(form->lblistruzione->text().startsWith(
         " Coordinate code, se metti  -70  invece di 30 nella casella cicli, potrai capire "
         "l'importanza di questo parametro.  a causa del basso numero dei cicli, l'immagine sarà "
-        "nera, riprova poi ad inserire 30  nella casella cicli. Poi  Per farti un'idea"));
+        "nera, riprova poi ad inserire 30  nella casella cicli. Poi per farti un'idea pel punto "
+        "iniziale del disegno, metti su  1  il numero dell'ingrandimento, poi   clicca su "
+        "(Disegna).   A causa dell'ingrandimento"));
     form->mnuMandel->trigger();
     EXPECT_TRUE(form->lblistruzione->text().startsWith(
         " Coordinate Minimandel *** Fanno parte di alcune coordinate"));
