@@ -26,7 +26,7 @@ const QString ZoomCaption = QStringLiteral("ingrandimenti X 5");
 constexpr int Hourglass = 11;
 // Full-screen blocks of columns: small at first, doubled while one takes less than
 // QuickBlockMs.
-constexpr int FirstBlock = 2;
+constexpr int FirstBlock = 8;
 constexpr int LargestBlock = 128;
 constexpr qint64 QuickBlockMs = 10;
 constexpr int CrossHair = 2;
