@@ -278,6 +278,17 @@ TEST_F(ExplorerBadText, TheDrawingAnswersEveryBoxForTheSetAndTheJuliaSets) {
     });
 }
 
+TEST_F(ExplorerBadText, ThePlacesReadTheColourBoxesAndThePendingMoveAsTheDrawingDoes) {
+    // A place writes its own view and draws it with the colours and move of the boxes.
+    const std::vector<Slot> read = boxes({form->txtpasso, form->Txtcolore, form->txtverde,
+                                          form->txtblu, form->Txtxini, form->Txtyini});
+    const auto answer = [this](bool number, const QString&) { expectDrawingAnswer(number); };
+    tryEveryBadText({
+        {"mnuMandel_Click", read, [this] { form->mnuMandel_Click(); }, answer},
+        {"mnuraggi_Click", read, [this] { form->mnuraggi_Click(); }, answer},
+    });
+}
+
 TEST_F(ExplorerBadText, TheFullScreenDrawingAnswersEveryBoxAndStopsOnAKey) {
     const QString smallScreen = form->Cmdschermo->text();
     tryEveryBadText({
@@ -406,41 +417,85 @@ bool ifsErrorPage(const Frmfelce& form) {
 
 }  // namespace
 
-TEST_F(BadText, IfsShowsItsErrorPageForEveryBoxOfTheGrid) {
+TEST_F(BadText, IfsRunShowsItsErrorPageForEveryBoxOfTheGrid) {
     Frmfelce form;
     form.showScreen();
-    std::vector<Slot> gridPlaces =
+    std::vector<Slot> places =
         boxes({form.txtnumcol, form.txtgr, form.txtcicli, form.Txtvx, form.txtvy});
     for (const auto* row :
          {&form.Txta, &form.txtb, &form.txtc, &form.txtd, &form.txte, &form.txtf, &form.txtcol}) {
-        addRow(gridPlaces, *row);
+        addRow(places, *row);
     }
-    std::vector<Slot> presetPlaces = boxes({form.Txtvx, form.txtvy});
-    addRow(presetPlaces, form.txtcol);
-    const auto gridAnswer = [&](bool number, const QString&) {
+    tryEveryBadText(&form,
+                    {{"Cmd4_Click", places, [&] { runIfsStoppedAfter(form, 3); },
+                      [&](bool number, const QString&) {
+                          EXPECT_TRUE(dialogs->messages().empty());
+                          if (!number) {
+                              EXPECT_TRUE(ifsErrorPage(form));
+                          }
+                          EXPECT_EQ(form.Cmd4->text(), "Nuovo disegno");
+                          EXPECT_TRUE(form.cmdfelce->isEnabled());
+                      }}},
+                    [&] {
+                        // The figure of the start grid, to its end: "FINITO" in red.
+                        form.Cmd4_Click();
+                        EXPECT_FALSE(ifsErrorPage(form));
+                        EXPECT_EQ(form.Cmd4->text(), "Nuovo disegno");
+                        EXPECT_GT(countIn(form.Picture1, QRect(190, 460, 80, 25), Colour::Red), 30);
+                    });
+}
+
+namespace {
+
+// A ready-made figure ends with its advice at the bottom; its error page has none.
+bool ifsAdvicePrinted(const Frmfelce& form) {
+    return inkIn(form.Picture1, QRect(0, 454, 500, 26), Colour::Black) > 300;
+}
+
+// A colour box holds a palette number, 0 to 15 once rounded.
+bool paletteNumber(bool number, const QString& text) {
+    if (!number) {
+        return false;
+    }
+    const double value = DecimalEntry::read(text);
+    return value >= -0.5 && value < 15.5;
+}
+
+}  // namespace
+
+TEST_F(BadText, IfsFiguresThatReadBoxesShowTheErrorPageForANumberTheyCannotUse) {
+    Frmfelce form;
+    form.showScreen();
+    // Only the dust and the scribbles take colours from the boxes, the scribbles also
+    // their offsets; the other figures read no box.
+    const auto colourAnswer = [&](bool number, const QString& text) {
         EXPECT_TRUE(dialogs->messages().empty());
+        EXPECT_EQ(ifsAdvicePrinted(form), paletteNumber(number, text));
+        if (!paletteNumber(number, text)) {
+            EXPECT_TRUE(ifsErrorPage(form));
+        }
+    };
+    const auto offsetAnswer = [&](bool number, const QString&) {
+        EXPECT_TRUE(dialogs->messages().empty());
+        EXPECT_EQ(ifsAdvicePrinted(form), number);
         if (!number) {
             EXPECT_TRUE(ifsErrorPage(form));
         }
-        EXPECT_EQ(form.Cmd4->text(), "Nuovo disegno");
-        EXPECT_TRUE(form.cmdfelce->isEnabled());
-    };
-    const auto presetAnswer = [&](bool, const QString&) {
-        EXPECT_TRUE(dialogs->messages().empty());
     };
     tryEveryBadText(
         &form,
         {
-            {"Cmd4_Click", gridPlaces, [&] { runIfsStoppedAfter(form, 3); }, gridAnswer},
-            {"cmdfelce_Click", presetPlaces, [&] { form.cmdfelce_Click(); }, presetAnswer},
-            {"cmdfalchi_Click", presetPlaces, [&] { form.cmdfalchi_Click(); }, presetAnswer},
+            {"cmdpolvere_Click", boxes({form.txtcol[1], form.txtcol[2]}),
+             [&] { form.cmdpolvere_Click(); }, colourAnswer},
+            {"cmdzig_Click", boxes({form.txtcol[1]}), [&] { form.cmdzig_Click(); }, colourAnswer},
+            {"cmdzig_Click", boxes({form.Txtvx, form.txtvy}), [&] { form.cmdzig_Click(); },
+             offsetAnswer},
         },
         [&] {
-            // The figure of the start grid, to its end: "FINITO" in red.
-            form.Cmd4_Click();
-            EXPECT_FALSE(ifsErrorPage(form));
-            EXPECT_EQ(form.Cmd4->text(), "Nuovo disegno");
-            EXPECT_GT(countIn(form.Picture1, QRect(190, 460, 80, 25), Colour::Red), 30);
+            form.cmdpolvere_Click();
+            EXPECT_TRUE(ifsAdvicePrinted(form));
+            form.cmdzig_Click();
+            EXPECT_TRUE(ifsAdvicePrinted(form));
         });
 }
 
