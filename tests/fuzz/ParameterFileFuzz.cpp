@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QList<QByteArray> parts = cleaned.split('\0');
     ParameterFile::Fields texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = i < static_cast<std::size_t>(parts.size()) ? QString::fromLatin1(parts[i])
-                                                              : QString();
+        texts[i] =
+            i < static_cast<std::size_t>(parts.size()) ? QString::fromLatin1(parts[i]) : QString();
     }
     checkRoundTrip(texts);
     return 0;
