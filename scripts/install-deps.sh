@@ -10,6 +10,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-dejavu-extra
   desktop-file-utils appstream dpkg-dev file
+  locales                   # localedef makes the Italian locale the number tests use
+  clang libclang-rt-14-dev  # the fuzz targets (libFuzzer is only recommended by clang)
 )
 
 missing=()

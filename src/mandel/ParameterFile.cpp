@@ -117,7 +117,9 @@ bool save(const Fields& fields) {
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    // The line sits in the file's buffer until now: a disk that takes only part of it
+    // must not have that part put in place of the old file, which commit alone would.
+    return out.flush() && out.commit();
 }
 
 std::optional<Fields> load() {

@@ -356,7 +356,10 @@ ColourNumber Canvas::Point(int x, int y) const {
 bool Canvas::saveBitmap(const QString& path) const {
     // Written aside and put in place whole, so a failed save leaves the old file intact.
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image_.save(&file, "BMP") && file.commit();
+    // The end of the picture sits in the file's buffer until flushed: a disk that takes
+    // only part of it must not have that part put in place, which commit alone would do.
+    return file.open(QIODevice::WriteOnly) && image_.save(&file, "BMP") && file.flush() &&
+           file.commit();
 }
 
 void Canvas::paintEvent(QPaintEvent* /*event*/) {

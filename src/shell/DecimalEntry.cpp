@@ -16,6 +16,7 @@ constexpr int SignificantDigits = 15;
 // Plain decimal form for exponents -4..14; beyond that the exponent form.
 constexpr int SmallestPlainExponent = -4;
 constexpr int LargestPlainExponent = 14;
+constexpr const char* LargestWritten = "1.79769313486231e+308";
 
 // The C library reads and writes numbers in the format of the machine's locale,
 // which the toolkit takes from the environment at start-up: with the decimal comma
@@ -58,6 +59,11 @@ QString write(double value) {
     const locale_t previous = uselocale(plainNumbers());
     std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, std::fabs(value));
     uselocale(previous);
+    // Just below the largest double the 15th digit rounds up past it, to a text that
+    // would not read back: the largest 15-digit number that does is written instead.
+    if (!std::isfinite(strtod_l(buffer, nullptr, plainNumbers()))) {
+        std::snprintf(buffer, sizeof buffer, "%s", LargestWritten);
+    }
     const QString scientific = QString::fromLatin1(buffer);
     const int ePos = scientific.indexOf(QLatin1Char('e'));
     QString digits = scientific.left(ePos);

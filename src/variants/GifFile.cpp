@@ -100,8 +100,9 @@ bool write(const QImage& picture, const QString& path) {
     }
 
     // Written aside and moved in place at the end, so a failed save spoils no file.
+    // No direct writing into the old file where no temporary can be made beside it
+    // (a read-only folder): a write failing half-way there would spoil the old file.
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     bool written = false;
     if (file.open(QIODevice::WriteOnly)) {
         int error = 0;
@@ -116,7 +117,9 @@ bool write(const QImage& picture, const QString& path) {
             // Closing writes the trailer, and frees the encoder whatever happened.
             written = EGifCloseFile(gif, &error) != GIF_ERROR && written;
         }
-        written = written && file.commit();
+        // A disk that takes only part of the buffered end must not have that part put
+        // in place of the old file, which commit alone would do.
+        written = written && file.flush() && file.commit();
     }
     GifFreeMapObject(colourMap);
     return written;

@@ -66,6 +66,41 @@ TEST_F(SavedView, AFileWithFewerThanFourFieldsGivesNothing) {
     EXPECT_EQ(ParameterFile::load(), (Fields{"-1", "0", "70", "5"}));
 }
 
+TEST_F(SavedView, BinaryEmptyOrHugeFilesGiveNothingOrTheirFirstLine) {
+    writeOnDisk(QByteArray());
+    EXPECT_FALSE(ParameterFile::load().has_value());
+
+    // Every byte value over and over: the first line holds no comma.
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>(i % 256);
+    }
+    writeOnDisk(binary);
+    EXPECT_FALSE(ParameterFile::load().has_value());
+    // Bytes that are no text inside the quotes come back as they were read.
+    writeOnDisk(QByteArray("\"\x01\xff\",\"\0\",\"7\",\"\xe8\"\r\n", 18));
+    const auto odd = ParameterFile::load();
+    ASSERT_TRUE(odd.has_value());
+    EXPECT_EQ((*odd)[0], QString::fromLatin1("\x01\xff"));
+    EXPECT_EQ((*odd)[1], QString(QChar(0)));
+    EXPECT_EQ((*odd)[3], QString::fromLatin1("\xe8"));
+
+    // 100 MB: of nothing, or after a view. Only the start of the file is read.
+    const qint64 hundredMegabytes = 100LL * 1024 * 1024;
+    writeOnDisk(QByteArray());
+    {
+        QFile file(ParameterFile::path());
+        ASSERT_TRUE(file.resize(hundredMegabytes));  // sparse: no time, no disk
+    }
+    EXPECT_FALSE(ParameterFile::load().has_value());
+    writeOnDisk("\"-0,75\",\"0\",\"70\",\"1\"\r\n");
+    {
+        QFile file(ParameterFile::path());
+        ASSERT_TRUE(file.resize(hundredMegabytes));
+    }
+    EXPECT_EQ(ParameterFile::load(), (Fields{"-0,75", "0", "70", "1"}));
+}
+
 TEST_F(SavedView, AFailedSaveKeepsTheViewSavedBefore) {
     ASSERT_TRUE(ParameterFile::save({"1", "2", "3", "4"}));
     // A folder where the file should be: it cannot be written.

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "shell/Clock.h"
@@ -55,6 +56,18 @@ TEST(DecimalEntry, WritesNumbersBackWithTheComma) {
     for (double value : {0.0124345324727702, -1.25, 1e-300, 5.0 / 7, 98765.4321}) {
         EXPECT_DOUBLE_EQ(DecimalEntry::read(DecimalEntry::write(value)), value);
     }
+}
+
+TEST(DecimalEntry, TheLargestNumbersAreWrittenSoThatTheyReadBack) {
+    // Rounded to 15 digits they would pass the largest double and read as an overflow.
+    const double largest = std::numeric_limits<double>::max();
+    for (double value : {largest, -largest, std::nextafter(largest, 0.0), 1.7976931348623155e308}) {
+        const QString text = DecimalEntry::write(value);
+        EXPECT_EQ(text, value > 0 ? "1,79769313486231E+308" : "-1,79769313486231E+308");
+        EXPECT_NEAR(DecimalEntry::read(text), value, 1e-14 * largest) << text.toStdString();
+    }
+    EXPECT_EQ(DecimalEntry::write(1.79769313486231e308), "1,79769313486231E+308");
+    EXPECT_EQ(DecimalEntry::write(1.7976931348623e308), "1,7976931348623E+308");
 }
 
 TEST(DecimalEntry, ReadsAndWritesTextBoxes) {
