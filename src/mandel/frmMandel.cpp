@@ -35,13 +35,9 @@ frmMandel::frmMandel(QWidget* parent) : Form(QStringLiteral("iniziogioco"), Scre
 void frmMandel::createControls() {
     QWidget* s = surface();
 
-    pictmandel = new Canvas(s);
-    pictmandel->setObjectName(QStringLiteral("pictmandel"));
-    pictmandel->setBackColor(Colour::Black);
     // Pages printed on the black picture need a light ink to be read, and a small
     // face so the longest, 24 lines, fits in its 300 pixels.
-    pictmandel->setForeColor(ScreenText);
-    pictmandel->setFontSize(PictureFontSize);
+    pictmandel = newPicture(s, "pictmandel", Colour::Black, ScreenText, PictureFontSize);
     cmddisegna = newButton(s, "cmddisegna", QStringLiteral("DISEGNA"),
                            QStringLiteral("Clicca qui per far partire il disegno"));
     CMDINGR =

@@ -200,8 +200,6 @@ class frmMandel : public Form {
     void showLabelPage(const QString& page);
     // A menu page in the instruction label.
     void showMenuPage(const QString& page);
-    // Clears the picture and prints a page of lines into it from (x, y).
-    void printPage(double x, double y, const QStringList& lines);
     void commonEnd();
     // Thrown when the screen was unloaded while a drawing yielded.
     struct Unloaded {};

@@ -112,7 +112,5 @@ void frmMandel::Cmdao_MouseDown(int button, int, double, double) {
 
 void frmMandel::anim_Click() {
     pictmandel->Cls();
-    for (const QString& line : ExplorerTexts::filmPage()) {
-        pictmandel->Print(line);
-    }
+    pictmandel->printLines(ExplorerTexts::filmPage());
 }

@@ -53,20 +53,12 @@ void frmMandel::Lblmand_MouseDown(int button, int, double, double) {
     if (button != 2) {
         return;
     }
-    pictmandel->Cls();
-    pictmandel->PSet(1, 10, Colour::Black);
     const ExplorerTexts::ColouredPage page = ExplorerTexts::explorerPage();
-    for (const QString& line : page.story) {
-        pictmandel->Print(line);
-    }
+    pictmandel->printPage(1, 10, page.story);
     pictmandel->setForeColor(Colour::Red);
-    for (const QString& line : page.steps) {
-        pictmandel->Print(line);
-    }
+    pictmandel->printLines(page.steps);
     pictmandel->setForeColor(Colour::Green);
-    for (const QString& line : page.places) {
-        pictmandel->Print(line);
-    }
+    pictmandel->printLines(page.places);
 }
 
 void frmMandel::mnuistrufile_Click() {

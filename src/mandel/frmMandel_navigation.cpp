@@ -77,17 +77,9 @@ void frmMandel::showInstruction(const QString& caption) {
     lblistruzione->show();
 }
 
-void frmMandel::printPage(double x, double y, const QStringList& lines) {
-    pictmandel->Cls();
-    pictmandel->PSet(x, y, Colour::Black);
-    for (const QString& line : lines) {
-        pictmandel->Print(line);
-    }
-}
-
 void frmMandel::Cmdmandel_MouseDown(int button, int, double, double) {
     if (button == 2) {
-        printPage(1, 30, ExplorerTexts::modeHelp());
+        pictmandel->printPage(1, 30, ExplorerTexts::modeHelp());
     }
 }
 
@@ -100,9 +92,7 @@ void frmMandel::Cmdschermo_Click() {
 void frmMandel::Cmdschermo_MouseDown(int button, int, double, double) {
     if (button == 2) {
         pictmandel->Cls();
-        for (const QString& line : ExplorerTexts::screenHelp()) {
-            pictmandel->Print(line);
-        }
+        pictmandel->printLines(ExplorerTexts::screenHelp());
     }
 }
 

@@ -31,14 +31,6 @@ constexpr int LargestBlock = 128;
 constexpr qint64 QuickBlockMs = 10;
 constexpr int CrossHair = 2;
 
-double number(const QLineEdit* box) {
-    return DecimalEntry::read(box->text());
-}
-
-void setNumber(QLineEdit* box, double value) {
-    box->setText(DecimalEntry::write(value));
-}
-
 void setIdle(QPushButton* drawButton, const QString& caption) {
     setBackColor(drawButton, Colour::Green);
     drawButton->setText(caption);
@@ -94,22 +86,22 @@ bool frmMandel::drawMandelbrot() {
     }
     const float startTime = Clock::secondsSinceMidnight();
 
-    const double z = number(txtingr);
+    const double z = DecimalEntry::read(txtingr);
     if (z > 25000000000.0 || z < 0.001) {
         MsgBox(QStringLiteral("Ingrandimento massimo 25 miliardi, cambialo!"));
         return false;
     }
-    const int limit = EscapeTime::mandelCycleLimit(z, number(txtcicli));
+    const int limit = EscapeTime::mandelCycleLimit(z, DecimalEntry::read(txtcicli));
     surface()->Cls();
-    const double typedX = number(Txtnx);
-    const double typedY = number(txtny);
+    const double typedX = DecimalEntry::read(Txtnx);
+    const double typedY = DecimalEntry::read(txtny);
     if (!centreInRange(typedX, typedY)) {
         return false;
     }
-    const double cx = Numbers::finite(typedX + number(Txtxini));
-    const double cy = Numbers::finite(typedY - number(Txtyini));
-    setNumber(Txtnx, cx);
-    setNumber(txtny, cy);
+    const double cx = Numbers::finite(typedX + DecimalEntry::read(Txtxini));
+    const double cy = Numbers::finite(typedY - DecimalEntry::read(Txtyini));
+    DecimalEntry::write(Txtnx, cx);
+    DecimalEntry::write(txtny, cy);
     // Once it is in the centre boxes the move must not be applied a second time.
     clearPendingMove();
     const EscapeTime::View view = EscapeTime::mandelView(cx, cy, z);
@@ -130,7 +122,7 @@ void frmMandel::drawSmallMandelbrot(const EscapeTime::View& view, int limit,
                                                     pictmandel->height()));
     const Clock::Elapsed elapsed = Clock::elapsedBetween(startTime, Clock::secondsSinceMidnight());
 
-    setNumber(Textb, number(txtingr));
+    DecimalEntry::write(Textb, DecimalEntry::read(txtingr));
     CMDINGR->setText(ZoomCaption);
     CMDINGR->setEnabled(true);
     Clock::beep();
@@ -167,8 +159,7 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
         const int count = std::min(block, columns - first + 1);
         QElapsedTimer timer;
         timer.start();
-        blitPicture(screen,
-                    EscapeTime::largeMandel(view, limit, weights, hf, first, count, rows));
+        blitPicture(screen, EscapeTime::largeMandel(view, limit, weights, hf, first, count, rows));
         first += count;
         yieldOrLeave();
         if (stopRequested) {
@@ -193,18 +184,18 @@ bool frmMandel::drawJulia() {
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
 
-    const double z = number(txtingr);
+    const double z = DecimalEntry::read(txtingr);
     const EscapeTime::Weights weights = readWeights();
-    const double cx = Numbers::finite(number(Txtnx) - number(Txtxini));
-    const double cy = Numbers::finite(number(txtny) - number(Txtyini));
-    setNumber(Txtnx, cx);
-    setNumber(txtny, cy);
+    const double cx = Numbers::finite(DecimalEntry::read(Txtnx) - DecimalEntry::read(Txtxini));
+    const double cy = Numbers::finite(DecimalEntry::read(txtny) - DecimalEntry::read(Txtyini));
+    DecimalEntry::write(Txtnx, cx);
+    DecimalEntry::write(txtny, cy);
     clearPendingMove();
     if (!centreInRange(cx, cy)) {
         return false;
     }
     const EscapeTime::View window = EscapeTime::juliaWindow(z);
-    const int limit = EscapeTime::juliaCycleLimit(z, number(txtcicli));
+    const int limit = EscapeTime::juliaCycleLimit(z, DecimalEntry::read(txtcicli));
     blitPicture(pictmandel, EscapeTime::julia(window, cx, cy, limit, weights));
 
     CMDINGR->setText(ZoomCaption);
@@ -234,7 +225,8 @@ bool frmMandel::centreInRange(double x, double y) {
 }
 
 EscapeTime::Weights frmMandel::readWeights() const {
-    return {number(Txtcolore), number(txtverde), number(txtblu), number(txtpasso)};
+    return {DecimalEntry::read(Txtcolore), DecimalEntry::read(txtverde), DecimalEntry::read(txtblu),
+            DecimalEntry::read(txtpasso)};
 }
 
 void frmMandel::clearPendingMove() {
