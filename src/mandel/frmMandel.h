@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include "shell/Clock.h"
 #include "shell/Form.h"
