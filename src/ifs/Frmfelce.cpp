@@ -13,6 +13,7 @@
 #include "shell/MouseEvents.h"
 #include "shell/ScreenLayout.h"
 #include "shell/Screens.h"
+#include "shell/WrappedButton.h"
 
 namespace {
 
@@ -122,7 +123,8 @@ void Frmfelce::createControls() {
         setBackColor(preset, PresetGreen);
     }
 
-    Cmdfine = newButton(s, "Cmdfine", QStringLiteral("Pagina iniziale"));
+    // Its 12-point caption needs two lines in the narrow button.
+    Cmdfine = new WrappedButton(s, "Cmdfine", QStringLiteral("Pagina iniziale"));
     setBackColor(Cmdfine, 255);
     Cmdfine->setFont(screenFont(12));
 
