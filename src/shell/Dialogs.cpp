@@ -29,16 +29,6 @@ void Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
     installed() = std::move(dialogs);
 }
 
-QString Dialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
-                                       const QString& defaultSuffix, int& chosenFilter) {
-    chosenFilter = 0;
-    return saveFileName(title, filter, defaultSuffix);
-}
-
-QString Dialogs::openFileNameIn(const QString& title, const QString& filter, const QString&) {
-    return openFileName(title, filter);
-}
-
 Dialogs::Answer MsgBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Icon icon,
                        const QString& title) {
     return Dialogs::current().message(text, buttons, icon,
@@ -109,18 +99,6 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-QString QtDialogs::saveFileName(const QString& title, const QString& filter,
-                                const QString& defaultSuffix) {
-    QFileDialog dialog(activeScreen(), title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
-QString QtDialogs::openFileName(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(activeScreen(), title, QString(), filter);
-}
-
 namespace {
 // "Pictures (*.gif *.png)" gives "gif"; empty when the filter names no suffix.
 QString firstSuffix(const QString& nameFilter) {
@@ -129,8 +107,8 @@ QString firstSuffix(const QString& nameFilter) {
 }
 }  // namespace
 
-QString QtDialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
-                                         const QString& defaultSuffix, int& chosenFilter) {
+QString QtDialogs::saveFileName(const QString& title, const QString& filter,
+                                const QString& defaultSuffix, int* chosenFilter) {
     QFileDialog dialog(activeScreen(), title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -142,16 +120,17 @@ QString QtDialogs::saveFileNameAndFilter(const QString& title, const QString& fi
                                                      ? defaultSuffix
                                                      : suffix);
                      });
-    chosenFilter = 0;
     if (dialog.exec() != QDialog::Accepted) {
         return QString();
     }
-    chosenFilter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    if (chosenFilter) {
+        *chosenFilter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    }
     return dialog.selectedFiles().value(0);
 }
 
-QString QtDialogs::openFileNameIn(const QString& title, const QString& filter,
-                                  const QString& folder) {
+QString QtDialogs::openFileName(const QString& title, const QString& filter,
+                                const QString& folder) {
     return QFileDialog::getOpenFileName(activeScreen(), title, folder, filter);
 }
 
@@ -183,25 +162,22 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title,
     return takeFront(inputs);
 }
 
-QString ScriptedDialogs::saveFileName(const QString& title, const QString&, const QString&) {
+QString ScriptedDialogs::saveFileName(const QString& title, const QString&, const QString&,
+                                      int* chosenFilter) {
     shown.push_back({Kind::SaveFile, QString(), title, Buttons::Ok, Icon::None});
+    if (chosenFilter) {
+        *chosenFilter = 0;
+        if (!chosenFilters.empty()) {
+            *chosenFilter = chosenFilters.front();
+            chosenFilters.pop_front();
+        }
+    }
     return takeFront(files);
 }
 
-QString ScriptedDialogs::openFileName(const QString& title, const QString&) {
+QString ScriptedDialogs::openFileName(const QString& title, const QString&, const QString&) {
     shown.push_back({Kind::OpenFile, QString(), title, Buttons::Ok, Icon::None});
     return takeFront(files);
-}
-
-QString ScriptedDialogs::saveFileNameAndFilter(const QString& title, const QString& filter,
-                                               const QString& defaultSuffix, int& chosenFilter) {
-    const QString name = saveFileName(title, filter, defaultSuffix);
-    chosenFilter = 0;
-    if (!chosenFilters.empty()) {
-        chosenFilter = chosenFilters.front();
-        chosenFilters.pop_front();
-    }
-    return name;
 }
 
 std::vector<QString> ScriptedDialogs::messages() const {

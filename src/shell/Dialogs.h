@@ -22,18 +22,15 @@ class Dialogs {
     // corner at the position on the screen given, in pixels, or centred without one.
     virtual QString input(const QString& prompt, const QString& title, const QString& defaultText,
                           std::optional<QPoint> position = std::nullopt) = 0;
-    // The chosen file, or an empty text when cancelled.
+    // The chosen file, or an empty text when cancelled. A name typed without a suffix
+    // gets that of the chosen filter (the default suffix for the first); the number of
+    // the chosen filter (0 for the first) goes to chosenFilter when one is given.
     virtual QString saveFileName(const QString& title, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
-    virtual QString openFileName(const QString& title, const QString& filter) = 0;
-    // As saveFileName, also telling which filter the user chose (0 for the first). A
-    // name typed without a suffix gets that of the chosen filter (the default suffix
-    // for the first).
-    virtual QString saveFileNameAndFilter(const QString& title, const QString& filter,
-                                          const QString& defaultSuffix, int& chosenFilter);
-    // As openFileName, the dialog starting in the folder given.
-    virtual QString openFileNameIn(const QString& title, const QString& filter,
-                                   const QString& folder);
+                                 const QString& defaultSuffix, int* chosenFilter = nullptr) = 0;
+    // The chosen file, or an empty text when cancelled; the dialog starts in the folder
+    // given, or in the usual one.
+    virtual QString openFileName(const QString& title, const QString& filter,
+                                 const QString& folder = QString()) = 0;
 
     // The dialogs in use: the Qt ones unless others were installed.
     static Dialogs& current();
@@ -52,13 +49,10 @@ class QtDialogs : public Dialogs {
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText,
                   std::optional<QPoint> position) override;
-    QString saveFileName(const QString& title, const QString& filter,
-                         const QString& defaultSuffix) override;
-    QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileNameAndFilter(const QString& title, const QString& filter,
-                                  const QString& defaultSuffix, int& chosenFilter) override;
-    QString openFileNameIn(const QString& title, const QString& filter,
-                           const QString& folder) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         int* chosenFilter) override;
+    QString openFileName(const QString& title, const QString& filter,
+                         const QString& folder) override;
 };
 
 // Answers from queues and records every dialog shown. An empty queue answers with
@@ -86,11 +80,10 @@ class ScriptedDialogs : public Dialogs {
     Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText,
                   std::optional<QPoint> position) override;
-    QString saveFileName(const QString& title, const QString& filter,
-                         const QString& defaultSuffix) override;
-    QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileNameAndFilter(const QString& title, const QString& filter,
-                                  const QString& defaultSuffix, int& chosenFilter) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                         int* chosenFilter) override;
+    QString openFileName(const QString& title, const QString& filter,
+                         const QString& folder) override;
 
     // The texts of the message boxes shown, in order.
     std::vector<QString> messages() const;

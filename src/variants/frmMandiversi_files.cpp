@@ -18,7 +18,7 @@ constexpr int GifFilter = 1;
 }  // namespace
 
 void frmMandiversi::Cmdlistato_Click() {
-    const QString name = Dialogs::current().openFileNameIn(
+    const QString name = Dialogs::current().openFileName(
         QStringLiteral("Inserisci il listato"), ListingFilter,
         Listing::sampleFolder(QCoreApplication::applicationDirPath()));
     if (name.isEmpty()) {
@@ -33,8 +33,8 @@ void frmMandiversi::Cmdlistato_Click() {
 void frmMandiversi::Cmdsalva_Click() {
     int filter = 0;
     const QString name =
-        Dialogs::current().saveFileNameAndFilter(QStringLiteral("Salva l'immagine con il testo"),
-                                                 PictureFilter, QStringLiteral("bmp"), filter);
+        Dialogs::current().saveFileName(QStringLiteral("Salva l'immagine con il testo"),
+                                        PictureFilter, QStringLiteral("bmp"), &filter);
     if (name.isEmpty()) {
         return;
     }
