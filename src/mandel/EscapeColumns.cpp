@@ -2,27 +2,15 @@
 
 #include <immintrin.h>
 
-#include <cmath>
-
 namespace EscapeTime {
 namespace {
 
-constexpr double EscapeBound = 10;
-// The small picture's r = x^2 - cos x + y^2 - sin y lies within 2 of the squared
-// modulus m: below SurelyInside it cannot escape, above SurelyOutside it surely has.
-constexpr double SurelyInside = EscapeBound - 2.1;
-constexpr double SurelyOutside = EscapeBound + 2.1;
-constexpr double JuliaEscapeBound = 4;
 constexpr int Lanes = 4;
 constexpr int AllLanes = (1 << Lanes) - 1;
 
 bool hasVectorUnit() {
     static const bool avx2 = __builtin_cpu_supports("avx2");
     return avx2;
-}
-
-double exactR(double x, double y) {
-    return x * x - std::cos(x) + y * y - std::sin(y);
 }
 
 // Sets x 4 points of mandelPoint side by side, in sets of four so that one set's
@@ -71,10 +59,10 @@ __attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, in
                 continue;
             }
             if (k > limit || ms[lane] > SurelyOutside) {
-                out[lane] = {k, exactR(xs[lane], ys[lane])};
+                out[lane] = {k, smallPictureR(xs[lane], ys[lane])};
                 done |= bit;
             } else if (near & bit) {
-                const double r = exactR(xs[lane], ys[lane]);
+                const double r = smallPictureR(xs[lane], ys[lane]);
                 if (r > EscapeBound) {
                     out[lane] = {k, r};
                     done |= bit;

@@ -15,8 +15,6 @@ namespace EscapeTime {
 namespace {
 
 constexpr int JuliaSide = 300;
-constexpr double EscapeBound = 10;
-constexpr double JuliaEscapeBound = 4;
 // Points whose last r stays below 4 are black.
 constexpr double ColouredFrom = 4;
 
@@ -150,12 +148,8 @@ View juliaWindow(double z) {
 }
 
 Escape mandelPoint(double x0, double y0, int limit) {
-    // r = x^2 - cos x + y^2 - sin y lies within 2 of the squared modulus m, so the
-    // cosine and sine are needed only where m is near the bound; the margins cover
-    // rounding, so every decision is the one the full formula makes.
-    constexpr double SurelyInside = EscapeBound - 2.1;
-    constexpr double SurelyOutside = EscapeBound + 2.1;
-    auto exactR = [](double x, double y) { return x * x - std::cos(x) + y * y - std::sin(y); };
+    // The cosine and sine are needed only where m is near the bound; the margins
+    // cover rounding, so every decision is the one the full formula makes.
     double x = 0, y = 0;
     int k = 0;
     while (true) {
@@ -165,10 +159,10 @@ Escape mandelPoint(double x0, double y0, int limit) {
         x = nextX;
         const double m = x * x + y * y;
         if (k > limit || m > SurelyOutside) {
-            return {k, exactR(x, y)};
+            return {k, smallPictureR(x, y)};
         }
         if (m > SurelyInside) {
-            const double r = exactR(x, y);
+            const double r = smallPictureR(x, y);
             if (r > EscapeBound) {
                 return {k, r};
             }
