@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <vector>
 
 #include "HenonMap.h"
 #include "frmattratHenon_texts.h"
@@ -14,11 +13,11 @@
 #include "shell/Dialogs.h"
 #include "shell/Fonts.h"
 #include "shell/MouseEvents.h"
+#include "shell/PointsAhead.h"
 #include "shell/Random.h"
 #include "shell/RuntimeFailure.h"
 #include "shell/ScreenLayout.h"
 #include "shell/Screens.h"
-#include "shell/Yield.h"
 
 namespace {
 
@@ -27,10 +26,6 @@ constexpr ColourNumber ScreenText = 192;
 constexpr double ScreenTextSize = 12;
 constexpr double PictureTextSize = 8.25;
 constexpr int RightButton = 2;
-// How often the drawing asks whether it is time to look at the events.
-constexpr int PointsPerLook = 256;
-// Room for the points of one interval between two looks, kept from one to the next.
-constexpr std::size_t PointsAhead = 1 << 16;
 
 const QString NotANumber = QStringLiteral(
     "Negli ingrandimenti ci vuole un numero: scrivilo con la virgola come separatore "
@@ -119,27 +114,16 @@ void frmattratHenon::cmddisegna_Click() {
     ++drawingsRunning_;
     const double count = HenonMap::pointCount(z);
     HenonMap::Point point = HenonMap::Start;
-    // The points are computed ahead and put down together just before each look at
-    // the events, so the yields cost next to nothing; a click still stops at once.
-    std::vector<Canvas::Dot> ahead;
-    ahead.reserve(PointsAhead);
-    int sinceLook = 0;
+    PointsAhead ahead(Picture1);
     for (double c = 0; c < count; c = c + 1) {
         point = HenonMap::next(point);
         const ColourNumber colour = HenonMap::colour(Random::next(), count);
         if (const std::optional<HenonMap::Pixel> pixel = HenonMap::pixel(point, z)) {
-            ahead.push_back({pixel->x, pixel->y, colour});
+            ahead.add(pixel->x, pixel->y, colour);
         }
-        if (++sinceLook < PointsPerLook) {
+        if (!ahead.lookAtEvents()) {
             continue;
         }
-        sinceLook = 0;
-        if (!yieldIsDue()) {
-            continue;
-        }
-        Picture1->PSetAll(ahead);
-        ahead.clear();
-        yieldToEvents();
         if (!alive) {
             return;
         }
@@ -147,7 +131,7 @@ void frmattratHenon::cmddisegna_Click() {
             break;
         }
     }
-    Picture1->PSetAll(ahead);
+    ahead.putDown();
     --drawingsRunning_;
 
     const QPoint centre = ScreenLayout::centre();

@@ -17,9 +17,9 @@
 #include "shell/DecimalEntry.h"
 #include "shell/Fonts.h"
 #include "shell/Numbers.h"
+#include "shell/PointsAhead.h"
 #include "shell/Random.h"
 #include "shell/RuntimeFailure.h"
-#include "shell/Yield.h"
 
 namespace {
 
@@ -29,8 +29,6 @@ constexpr ColourNumber Green = 65280;
 constexpr ColourNumber White = 16777215;
 constexpr ColourNumber Red = 255;
 constexpr int ArrowHourglass = 13;
-// How often the user run asks whether it is time to look at the events.
-constexpr int PointsPerLook = 256;
 const QString Waiting = QStringLiteral("Aspetta un attimo, prego!!");
 const QString NewDrawing = QStringLiteral("Nuovo disegno");
 
@@ -127,7 +125,7 @@ void Frmfelce::Cmd4_Click() {
     }
     setPresetsEnabled(false);
 
-    std::vector<Canvas::Dot> ahead;
+    PointsAhead ahead(Picture1);
     try {
         const double n = DecimalEntry::read(txtnumcol);
         darkenUnusedColumns(n);
@@ -146,38 +144,24 @@ void Frmfelce::Cmd4_Click() {
         Ifs::Steps steps;
         steps.random = [] { return Random::next(); };
         steps.colour = [&colours](int k) { return colours[k - 1].read(); };
-        // The points are put down together just before each look at the events, so
-        // the looks cost next to nothing and the picture is whole at each of them.
-        int sinceLook = 0;
-        steps.stop = [this, &alive, &ahead, &sinceLook] {
+        steps.stop = [this, &alive, &ahead] {
             if (Cmd4->text() == NewDrawing) {
                 return true;
             }
-            if (++sinceLook < PointsPerLook) {
-                return false;
-            }
-            sinceLook = 0;
-            if (!yieldIsDue()) {
-                return false;
-            }
-            std::vector<Canvas::Dot> batch;
-            batch.swap(ahead);
-            Picture1->PSetAll(batch);
-            yieldToEvents();
-            // A stop clicked during the yield ends the drawing before another point;
-            // so does the screen being unloaded meanwhile.
-            return !alive || Cmd4->text() == NewDrawing;
+            // A stop clicked while the events ran ends the drawing before another
+            // point; so does the screen being unloaded meanwhile.
+            return ahead.lookAtEvents() && (!alive || Cmd4->text() == NewDrawing);
         };
         steps.offsets = [&dx, &dy] { return Ifs::Offsets{dx.read(), dy.read()}; };
         steps.plot = [&ahead](Ifs::Pixel p, ColourNumber colour) {
-            ahead.push_back({p.column, p.row, colour});
+            ahead.add(p.column, p.row, colour);
         };
         const Ifs::IfsRun run{n, N, s, 220, 350, Ifs::Sense::Up};
         const Ifs::End end = Ifs::run(run, maps, steps);
         if (!alive) {
             return;
         }
-        Picture1->PSetAll(ahead);
+        ahead.putDown();
         if (end == Ifs::End::Finished) {
             Picture1->PSet(10, 450, Black);
             // Blacked out where it was printed, whatever the font's line height.
@@ -195,7 +179,7 @@ void Frmfelce::Cmd4_Click() {
         // The points before the failing one stand, as if each had been put down alone;
         // one of them may itself be the point that fails.
         try {
-            Picture1->PSetAll(ahead);
+            ahead.putDown();
         } catch (const RuntimeFailure&) {
         }
         errorPage();
