@@ -2,6 +2,7 @@
 // presets side by side with a straightforward reference, and two drawings through
 // their handlers with yields and painting included.
 #include <benchmark/benchmark.h>
+#include <hwy/targets.h>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "henon/frmattratHenon.h"
 #include "ifs/IfsPresets.h"
 #include "koch/KochIsland.h"
+#include "mandel/EscapeColumns.h"
 #include "mandel/EscapeTime.h"
 #include "mandel/frmMandel.h"
 #include "shell/Canvas.h"
@@ -297,6 +299,8 @@ int main(int argc, char** argv) {
     Dialogs::install(std::make_unique<ScriptedDialogs>());
     defineAllScreens();
     registerPresets();
+    // The vector unit the escape-time columns run on, chosen for this processor.
+    benchmark::AddCustomContext("vector_target", hwy::TargetName(EscapeTime::columnTarget()));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh -DFRATTALIA_WERROR=ON -DFRATTALIA_TESTS=ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+./scripts/test-arm64.sh  # the kernels' exact tests, cross-built for arm64, under qemu
 
 # The sanitizer build: Debug, tests only (no benchmark), in its own folder.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFRATTALIA_WERROR=ON \

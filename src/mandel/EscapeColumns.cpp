@@ -1,191 +1,327 @@
+// A column's points run on three vectors of lanes side by side, so that one vector's
+// steps overlap the others'. When a point leaves, its lane takes the column's next
+// point, so the lanes stay busy however unequal the points' cycle counts are. Each
+// lane does exactly the point function's multiplies and adds (never a fused
+// multiply-add), so its point leaves at the same step with the same r.
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "mandel/EscapeColumns.cpp"
 #include "EscapeColumns.h"
 
-#include <immintrin.h>
+#include <hwy/foreach_target.h>  // IWYU pragma: keep
+#include <hwy/highway.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+
+HWY_BEFORE_NAMESPACE();
 namespace EscapeTime {
-namespace {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
 
-constexpr int Lanes = 4;
-constexpr int AllLanes = (1 << Lanes) - 1;
+// At most eight lanes a vector, so that every lane of the three vectors has a bit in
+// a 32-bit word.
+constexpr int MaxLanesPerSet = 8;
+using D = hn::CappedTag<double, MaxLanesPerSet>;
+using V = hn::Vec<D>;
+using M = hn::Mask<D>;
 
-bool hasVectorUnit() {
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    return avx2;
+// The three formulas. Each lane holds its point's x and y and the constant p + i q
+// it iterates with. step() advances one cycle and returns the r that is tested;
+// near() marks the lanes that leave or may leave; finish() gives the escape of a
+// marked lane's point (or of one whose cycles are used up) from its state at step k.
+// 2 x is written x + x: both are exact, so the result is the same. An idle lane holds
+// zeros, which stay zero and are never near.
+
+// mandelPoint: p + i q = x0 + i y0, from 0.
+struct SmallPicture {
+    double x0;
+    const double* y0;
+    void start(int point, double& x, double& y, double& p, double& q) const {
+        x = y = 0;
+        p = x0;
+        q = y0[point];
+    }
+    static constexpr double Near = SurelyInside;
+    static HWY_INLINE V step(V& x, V& y, V p, V q) {
+        const V nextX = hn::Add(hn::Sub(hn::Mul(x, x), hn::Mul(y, y)), p);
+        y = hn::Add(hn::Mul(hn::Add(x, x), y), q);
+        x = nextX;
+        return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
+    }
+    static HWY_INLINE M near(V m, V bound) { return hn::Gt(m, bound); }
+    static Escape finish(double x, double y, double p, double q, double m, int k, int limit) {
+        if (const std::optional<double> r = smallPictureLeaves(x, y, m, k > limit)) {
+            return {k, *r};
+        }
+        return mandelFrom(x, y, p, q, k, limit);
+    }
+};
+
+// mirroredMandelPoint: p + i q = x0 + i y0, from 0.
+struct MirroredPicture {
+    double x0;
+    const double* y0;
+    void start(int point, double& x, double& y, double& p, double& q) const {
+        x = y = 0;
+        p = x0;
+        q = y0[point];
+    }
+    static constexpr double Near = EscapeBound;
+    static HWY_INLINE V step(V& x, V& y, V p, V q) {
+        const V nextX = hn::Add(hn::Sub(hn::Mul(x, x), hn::Mul(y, y)), p);
+        y = hn::Sub(hn::Mul(hn::Add(x, x), y), q);
+        x = nextX;
+        return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
+    }
+    static HWY_INLINE M near(V r, V bound) { return hn::Gt(r, bound); }
+    static Escape finish(double, double, double, double, double r, int k, int) { return {k, r}; }
+};
+
+// juliaPoint: p + i q = cx + i cy, from zx + i zy.
+struct JuliaPicture {
+    double zx;
+    const double* zy;
+    double cx, cy;
+    void start(int point, double& x, double& y, double& p, double& q) const {
+        x = zx;
+        y = zy[point];
+        p = cx;
+        q = cy;
+    }
+    static constexpr double Near = JuliaEscapeBound;
+    static HWY_INLINE V step(V& x, V& y, V p, V q) {
+        const V sx = hn::Mul(x, x);
+        const V sy = hn::Mul(y, y);
+        y = hn::Add(hn::Mul(hn::Add(x, x), y), q);
+        x = hn::Add(hn::Sub(sx, sy), p);
+        return hn::Add(sx, sy);
+    }
+    static HWY_INLINE M near(V r, V bound) { return hn::Not(hn::Lt(r, bound)); }
+    static Escape finish(double, double, double, double, double r, int k, int) { return {k, r}; }
+};
+
+constexpr int Sets = 3;
+constexpr int MaxLanes = Sets * MaxLanesPerSet;
+
+// The state of the lanes at one step, set after set. k counts a lane's cycles (exact
+// in a double); an idle lane's k is minus infinity, so its cycles never run out.
+struct Snapshot {
+    HWY_ALIGN double x[MaxLanes], y[MaxLanes], r[MaxLanes], k[MaxLanes];
+
+    void store(D d, int set, V vx, V vy, V vr, V vk) {
+        const int at = set * static_cast<int>(hn::Lanes(d));
+        hn::Store(vx, d, x + at);
+        hn::Store(vy, d, y + at);
+        hn::Store(vr, d, r + at);
+        hn::Store(vk, d, k + at);
+    }
+    void store(D d, int set, M lanes, V vx, V vy, V vr, V vk) {
+        const int at = set * static_cast<int>(hn::Lanes(d));
+        hn::BlendedStore(vx, lanes, d, x + at);
+        hn::BlendedStore(vy, lanes, d, y + at);
+        hn::BlendedStore(vr, lanes, d, r + at);
+        hn::BlendedStore(vk, lanes, d, k + at);
+    }
+    void copy(const Snapshot& from, int lane) {
+        x[lane] = from.x[lane];
+        y[lane] = from.y[lane];
+        r[lane] = from.r[lane];
+        k[lane] = from.k[lane];
+    }
+};
+
+// The lanes between two looks at them: `now` when a lane may leave, `held` for those
+// set aside when their cycles ran out.
+struct Lanes {
+    Snapshot now, held;
+    HWY_ALIGN double p[MaxLanes], q[MaxLanes];
+    int point[MaxLanes];
+
+    void load(D d, int set, V& vx, V& vy, V& vp, V& vq, V& vk) const {
+        const int at = set * static_cast<int>(hn::Lanes(d));
+        vx = hn::Load(d, now.x + at);
+        vy = hn::Load(d, now.y + at);
+        vp = hn::Load(d, p + at);
+        vq = hn::Load(d, q + at);
+        vk = hn::Load(d, now.k + at);
+    }
+};
+
+// The lanes of a set's mask as bits of all the lanes.
+HWY_INLINE std::uint32_t laneBits(D d, int set, M mask) {
+    std::uint8_t bytes[8] = {};
+    hn::StoreMaskBits(d, mask, bytes);
+    return static_cast<std::uint32_t>(bytes[0]) << (set * hn::Lanes(d));
 }
 
-// Sets x 4 points of mandelPoint side by side, in sets of four so that one set's
-// steps overlap the others'. A lane that has finished goes on computing, unseen,
-// until all have.
-template <int Sets>
-__attribute__((target("avx2"))) void mandelLanes(double x0, const double* y0, int limit,
-                                                 Escape* out) {
-    constexpr int Width = Sets * Lanes;
-    constexpr unsigned Everything = (1u << Width) - 1;
-    const __m256d cx = _mm256_set1_pd(x0);
-    const __m256d two = _mm256_set1_pd(2);
-    const __m256d inside = _mm256_set1_pd(SurelyInside);
-    __m256d cy[Sets], x[Sets], y[Sets], m[Sets];
-    for (int s = 0; s < Sets; ++s) {
-        cy[s] = _mm256_loadu_pd(y0 + s * Lanes);
-        x[s] = _mm256_setzero_pd();
-        y[s] = _mm256_setzero_pd();
-    }
-    unsigned done = 0;
-    for (int k = 1;; ++k) {
-        unsigned near = 0;
-        for (int s = 0; s < Sets; ++s) {
-            const __m256d nextX = _mm256_add_pd(
-                _mm256_sub_pd(_mm256_mul_pd(x[s], x[s]), _mm256_mul_pd(y[s], y[s])), cx);
-            y[s] = _mm256_add_pd(_mm256_mul_pd(_mm256_mul_pd(two, x[s]), y[s]), cy[s]);
-            x[s] = nextX;
-            m[s] = _mm256_add_pd(_mm256_mul_pd(x[s], x[s]), _mm256_mul_pd(y[s], y[s]));
-            near |=
-                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(m[s], inside, _CMP_GT_OQ)))
-                << (s * Lanes);
+// A lane whose cycles have run out is stored and left idle, so that such lanes are
+// looked at together; a lane that may escape is looked at the same step.
+template <class Formula>
+class Column {
+  public:
+    Column(const Formula& formula, int count, int limit, Escape* out)
+        : formula_(formula), count_(count), limit_(limit), out_(out) {}
+
+    void run() {
+        const D d;
+        const int n = static_cast<int>(hn::Lanes(d));
+        for (int lane = 0; lane < Sets * n; ++lane) {
+            take(lane);
         }
-        near &= ~done;
-        if (near == 0 && k <= limit) {
-            continue;
-        }
-        alignas(32) double xs[Width], ys[Width], ms[Width];
-        for (int s = 0; s < Sets; ++s) {
-            _mm256_store_pd(xs + s * Lanes, x[s]);
-            _mm256_store_pd(ys + s * Lanes, y[s]);
-            _mm256_store_pd(ms + s * Lanes, m[s]);
-        }
-        for (int lane = 0; lane < Width; ++lane) {
-            const unsigned bit = 1u << lane;
-            if (done & bit) {
-                continue;
-            }
-            if (k > limit || ms[lane] > SurelyOutside) {
-                out[lane] = {k, smallPictureR(xs[lane], ys[lane])};
-                done |= bit;
-            } else if (near & bit) {
-                const double r = smallPictureR(xs[lane], ys[lane]);
-                if (r > EscapeBound) {
-                    out[lane] = {k, r};
-                    done |= bit;
+        const V bound = hn::Set(d, Formula::Near);
+        const V limit = hn::Set(d, limit_);
+        const V one = hn::Set(d, 1);
+        const V idle = hn::Set(d, -HUGE_VAL);
+        while (busy_ > 0) {
+            V x0, y0, p0, q0, k0, x1, y1, p1, q1, k1, x2, y2, p2, q2, k2;
+            lanes_.load(d, 0, x0, y0, p0, q0, k0);
+            lanes_.load(d, 1, x1, y1, p1, q1, k1);
+            lanes_.load(d, 2, x2, y2, p2, q2, k2);
+            V r0, r1, r2;
+            M near0, near1, near2, over0, over1, over2;
+            for (;;) {
+                // Steps until a lane is near or its cycles are used up.
+                do {
+                    r0 = Formula::step(x0, y0, p0, q0);
+                    r1 = Formula::step(x1, y1, p1, q1);
+                    r2 = Formula::step(x2, y2, p2, q2);
+                    k0 = hn::Add(k0, one);
+                    k1 = hn::Add(k1, one);
+                    k2 = hn::Add(k2, one);
+                    near0 = Formula::near(r0, bound);
+                    near1 = Formula::near(r1, bound);
+                    near2 = Formula::near(r2, bound);
+                    over0 = hn::Gt(k0, limit);
+                    over1 = hn::Gt(k1, limit);
+                    over2 = hn::Gt(k2, limit);
+                } while (hn::AllFalse(d, hn::Or(hn::Or(hn::Or(near0, near1), hn::Or(near2, over0)),
+                                                hn::Or(over1, over2))));
+                if (!hn::AllFalse(d, hn::Or(hn::Or(near0, near1), near2))) {
+                    break;
+                }
+                hold(d, 0, over0, x0, y0, p0, q0, k0, r0, idle);
+                hold(d, 1, over1, x1, y1, p1, q1, k1, r1, idle);
+                hold(d, 2, over2, x2, y2, p2, q2, k2, r2, idle);
+                if (held_ >= n || held_ == busy_) {
+                    break;
                 }
             }
+            lanes_.now.store(d, 0, x0, y0, r0, k0);
+            lanes_.now.store(d, 1, x1, y1, r1, k1);
+            lanes_.now.store(d, 2, x2, y2, r2, k2);
+            look(heldLanes_ | laneBits(d, 0, hn::Or(near0, over0)) |
+                 laneBits(d, 1, hn::Or(near1, over1)) | laneBits(d, 2, hn::Or(near2, over2)));
         }
-        if (done == Everything) {
+    }
+
+  private:
+    // Gives a lane the column's next point, or zeros when none is left.
+    void take(int lane) {
+        if (next_ == count_) {
+            lanes_.now.x[lane] = lanes_.now.y[lane] = lanes_.p[lane] = lanes_.q[lane] = 0;
+            lanes_.now.k[lane] = -HUGE_VAL;
             return;
         }
+        formula_.start(next_, lanes_.now.x[lane], lanes_.now.y[lane], lanes_.p[lane],
+                       lanes_.q[lane]);
+        lanes_.now.k[lane] = 0;
+        lanes_.point[lane] = next_++;
+        ++busy_;
     }
-}
 
-// Records the lanes that leave at step k (those escaping, or all once k passes the
-// limit) with their r; true when every lane has left.
-__attribute__((target("avx2"))) inline bool recordLeaving(int escaping, int k, int limit, __m256d r,
-                                                          Escape* out, int& done) {
-    const int leaving = (k > limit ? AllLanes : escaping) & ~done;
-    if (leaving == 0) {
-        return false;
-    }
-    alignas(32) double rs[Lanes];
-    _mm256_store_pd(rs, r);
-    for (int lane = 0; lane < Lanes; ++lane) {
-        if (leaving & (1 << lane)) {
-            out[lane] = {k, rs[lane]};
-        }
-    }
-    done |= leaving;
-    return done == AllLanes;
-}
-
-// Four points of mirroredMandelPoint side by side.
-__attribute__((target("avx2"))) void mirrored4(double x0, const double* y0, int limit,
-                                               Escape* out) {
-    const __m256d cx = _mm256_set1_pd(x0);
-    const __m256d cy = _mm256_loadu_pd(y0);
-    const __m256d two = _mm256_set1_pd(2);
-    const __m256d bound = _mm256_set1_pd(EscapeBound);
-    __m256d x = _mm256_setzero_pd();
-    __m256d y = _mm256_setzero_pd();
-    int done = 0;
-    for (int k = 1;; ++k) {
-        const __m256d nextX =
-            _mm256_add_pd(_mm256_sub_pd(_mm256_mul_pd(x, x), _mm256_mul_pd(y, y)), cx);
-        y = _mm256_sub_pd(_mm256_mul_pd(_mm256_mul_pd(two, x), y), cy);
-        x = nextX;
-        const __m256d r = _mm256_add_pd(_mm256_mul_pd(x, x), _mm256_mul_pd(y, y));
-        const int escaping = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_GT_OQ));
-        if (recordLeaving(escaping, k, limit, r, out, done)) {
+    // Stores the lanes whose cycles are used up and leaves them idle.
+    void hold(D d, int set, M over, V& x, V& y, V& p, V& q, V& k, V r, V idle) {
+        if (hn::AllFalse(d, over)) {
             return;
         }
+        lanes_.held.store(d, set, over, x, y, r, k);
+        heldLanes_ |= laneBits(d, set, over);
+        held_ += static_cast<int>(hn::CountTrue(d, over));
+        x = hn::IfThenZeroElse(over, x);
+        y = hn::IfThenZeroElse(over, y);
+        p = hn::IfThenZeroElse(over, p);
+        q = hn::IfThenZeroElse(over, q);
+        k = hn::IfThenElse(over, idle, k);
     }
-}
 
-// Four points of juliaPoint side by side; r is the modulus before the step.
-__attribute__((target("avx2"))) void julia4(double zx0, const double* zy0, double cx, double cy,
-                                            int limit, Escape* out) {
-    const __m256d vcx = _mm256_set1_pd(cx);
-    const __m256d vcy = _mm256_set1_pd(cy);
-    const __m256d two = _mm256_set1_pd(2);
-    const __m256d bound = _mm256_set1_pd(JuliaEscapeBound);
-    __m256d zx = _mm256_set1_pd(zx0);
-    __m256d zy = _mm256_loadu_pd(zy0);
-    int done = 0;
-    for (int k = 1;; ++k) {
-        const __m256d sx = _mm256_mul_pd(zx, zx);
-        const __m256d sy = _mm256_mul_pd(zy, zy);
-        zy = _mm256_add_pd(_mm256_mul_pd(_mm256_mul_pd(two, zx), zy), vcy);
-        zx = _mm256_add_pd(_mm256_sub_pd(sx, sy), vcx);
-        const __m256d r = _mm256_add_pd(sx, sy);
-        // Not below the bound, as the loop's own test reads (so NaN leaves too).
-        const int escaping = _mm256_movemask_pd(_mm256_cmp_pd(r, bound, _CMP_NLT_UQ));
-        if (recordLeaving(escaping, k, limit, r, out, done)) {
-            return;
+    // The marked lanes hand out their points' escapes and take new points.
+    void look(std::uint32_t marked) {
+        for (std::uint32_t held = heldLanes_; held != 0; held &= held - 1) {
+            lanes_.now.copy(lanes_.held,
+                            static_cast<int>(hwy::Num0BitsBelowLS1Bit_Nonzero32(held)));
         }
+        for (; marked != 0; marked &= marked - 1) {
+            const int lane = static_cast<int>(hwy::Num0BitsBelowLS1Bit_Nonzero32(marked));
+            out_[lanes_.point[lane]] = Formula::finish(
+                lanes_.now.x[lane], lanes_.now.y[lane], lanes_.p[lane], lanes_.q[lane],
+                lanes_.now.r[lane], static_cast<int>(lanes_.now.k[lane]), limit_);
+            --busy_;
+            take(lane);
+        }
+        heldLanes_ = 0;
+        held_ = 0;
     }
+
+    const Formula& formula_;
+    const int count_, limit_;
+    Escape* const out_;
+    int next_ = 0, busy_ = 0, held_ = 0;
+    std::uint32_t heldLanes_ = 0;
+    Lanes lanes_;
+};
+
+void MandelColumn(double x0, const double* y0, int count, int limit, Escape* out) {
+    Column<SmallPicture>({x0, y0}, count, limit, out).run();
 }
 
-// One point after another, where there is no vector unit and for the rows left over.
-void mandelColumnPlain(double x0, const double* y0, int count, int limit, Escape* out) {
-    for (int i = 0; i < count; ++i) {
-        out[i] = mandelPoint(x0, y0[i], limit);
-    }
+void MirroredColumn(double x0, const double* y0, int count, int limit, Escape* out) {
+    Column<MirroredPicture>({x0, y0}, count, limit, out).run();
 }
 
-}  // namespace
+void JuliaColumn(double zx, const double* zy, int count, double cx, double cy, int limit,
+                 Escape* out) {
+    Column<JuliaPicture>({zx, zy, cx, cy}, count, limit, out).run();
+}
+
+std::int64_t Target() {
+    return HWY_TARGET;
+}
+
+}  // namespace HWY_NAMESPACE
+}  // namespace EscapeTime
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace EscapeTime {
+
+HWY_EXPORT(MandelColumn);
+HWY_EXPORT(MirroredColumn);
+HWY_EXPORT(JuliaColumn);
+HWY_EXPORT(Target);
 
 void mandelColumn(double x0, const double* y0, int count, int limit, Escape* out) {
-    int i = 0;
-    if (hasVectorUnit()) {
-        for (; i + 3 * Lanes <= count; i += 3 * Lanes) {
-            mandelLanes<3>(x0, y0 + i, limit, out + i);
-        }
-        for (; i + Lanes <= count; i += Lanes) {
-            mandelLanes<1>(x0, y0 + i, limit, out + i);
-        }
-    }
-    mandelColumnPlain(x0, y0 + i, count - i, limit, out + i);
+    HWY_DYNAMIC_DISPATCH(MandelColumn)(x0, y0, count, limit, out);
 }
 
 void mirroredColumn(double x0, const double* y0, int count, int limit, Escape* out) {
-    int i = 0;
-    if (hasVectorUnit()) {
-        for (; i + Lanes <= count; i += Lanes) {
-            mirrored4(x0, y0 + i, limit, out + i);
-        }
-    }
-    for (; i < count; ++i) {
-        out[i] = mirroredMandelPoint(x0, y0[i], limit);
-    }
+    HWY_DYNAMIC_DISPATCH(MirroredColumn)(x0, y0, count, limit, out);
 }
 
 void juliaColumn(double zx, const double* zy, int count, double cx, double cy, int limit,
                  Escape* out) {
-    int i = 0;
-    if (hasVectorUnit()) {
-        for (; i + Lanes <= count; i += Lanes) {
-            julia4(zx, zy + i, cx, cy, limit, out + i);
-        }
-    }
-    for (; i < count; ++i) {
-        out[i] = juliaPoint(zx, zy[i], cx, cy, limit);
-    }
+    HWY_DYNAMIC_DISPATCH(JuliaColumn)(zx, zy, count, cx, cy, limit, out);
+}
+
+std::vector<std::int64_t> columnTargets() {
+    return hwy::SupportedAndGeneratedTargets();
+}
+
+std::int64_t columnTarget() {
+    return HWY_DYNAMIC_DISPATCH(Target)();
 }
 
 }  // namespace EscapeTime
+#endif

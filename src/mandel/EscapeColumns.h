@@ -1,24 +1,15 @@
 #pragma once
 
-#include <cmath>
+#include <cstdint>
+#include <vector>
 
-#include "EscapeTime.h"
+#include "EscapePoints.h"
 
 // Whole columns of escape-time points at once: the point functions' arithmetic, in the
-// same order, several points side by side where the processor has the vector unit for
-// it, so every pixel is bit for bit the one the point function gives.
+// same order, on every lane of the vector unit, so every pixel is bit for bit the one
+// the point function gives. Written once with Highway, built for each vector unit of
+// the processor family (SSE4, AVX2, AVX-512; NEON, SVE) and chosen at the first call.
 namespace EscapeTime {
-
-// The escape tests the point functions and the columns share.
-constexpr double EscapeBound = 10;
-constexpr double JuliaEscapeBound = 4;
-// The small picture's r = x^2 - cos x + y^2 - sin y lies within 2 of the squared
-// modulus m: below SurelyInside it cannot escape, above SurelyOutside it surely has.
-constexpr double SurelyInside = EscapeBound - 2.1;
-constexpr double SurelyOutside = EscapeBound + 2.1;
-inline double smallPictureR(double x, double y) {
-    return x * x - std::cos(x) + y * y - std::sin(y);
-}
 
 // Points (x0, y0[i]) of mandelPoint.
 void mandelColumn(double x0, const double* y0, int count, int limit, Escape* out);
@@ -27,5 +18,10 @@ void mirroredColumn(double x0, const double* y0, int count, int limit, Escape* o
 // Starting points (zx, zy[i]) of juliaPoint for the constant (cx, cy).
 void juliaColumn(double zx, const double* zy, int count, double cx, double cy, int limit,
                  Escape* out);
+
+// The Highway targets the columns are built for that this processor runs, and the
+// one they run on.
+std::vector<std::int64_t> columnTargets();
+std::int64_t columnTarget();
 
 }  // namespace EscapeTime

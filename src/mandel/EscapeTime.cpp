@@ -147,56 +147,6 @@ View juliaWindow(double z) {
     return {-half, half, -half, half};
 }
 
-Escape mandelPoint(double x0, double y0, int limit) {
-    // The cosine and sine are needed only where m is near the bound; the margins
-    // cover rounding, so every decision is the one the full formula makes.
-    double x = 0, y = 0;
-    int k = 0;
-    while (true) {
-        ++k;
-        const double nextX = x * x - y * y + x0;
-        y = 2 * x * y + y0;
-        x = nextX;
-        const double m = x * x + y * y;
-        if (k > limit || m > SurelyOutside) {
-            return {k, smallPictureR(x, y)};
-        }
-        if (m > SurelyInside) {
-            const double r = smallPictureR(x, y);
-            if (r > EscapeBound) {
-                return {k, r};
-            }
-        }
-    }
-}
-
-Escape mirroredMandelPoint(double x0, double y0, int limit) {
-    double x = 0, y = 0, r = 0;
-    int k = 0;
-    do {
-        ++k;
-        const double nextX = x * x - y * y + x0;
-        y = 2 * x * y - y0;
-        x = nextX;
-        r = x * x + y * y;
-    } while (!(r > EscapeBound || k > limit));
-    return {k, r};
-}
-
-Escape juliaPoint(double zx, double zy, double cx, double cy, int limit) {
-    double r = 0;
-    int k = 0;
-    do {
-        ++k;
-        const double sx = zx * zx;
-        const double sy = zy * zy;
-        zy = 2 * zx * zy + cy;
-        zx = sx - sy + cx;
-        r = sx + sy;
-    } while (r < JuliaEscapeBound && k <= limit);
-    return {k, r};
-}
-
 ColourNumber mandelColour(const Escape& escape, const Weights& weights) {
     if (escape.r < ColouredFrom) {
         return Colour::Black;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "EscapePoints.h"
 #include "shell/Colour.h"
 
 // Escape-time pictures of the Mandelbrot set and of Julia sets. Each pixel stands
@@ -22,11 +23,6 @@ struct Weights {
     double red, green, blue, step;
 };
 
-struct Escape {
-    int k;     // cycles used
-    double r;  // the last escape measure
-};
-
 // Cycles added to the typed ones; the gaps between the table's rows give n itself.
 std::int32_t mandelExtraCycles(double z, double n);
 std::int32_t juliaExtraCycles(double z);
@@ -38,12 +34,6 @@ std::int16_t juliaCycleLimit(double z, double n);
 View mandelView(double cx, double cy, double z);
 // The fixed window +-1.5625 / z around 0 (z = 0 fails).
 View juliaWindow(double z);
-
-// Small picture: escape when x^2 - cos x + y^2 - sin y exceeds 10.
-Escape mandelPoint(double x0, double y0, int limit);
-// Full screen: the mirror point with the plain modulus r = x^2 + y^2.
-Escape mirroredMandelPoint(double x0, double y0, int limit);
-Escape juliaPoint(double zx, double zy, double cx, double cy, int limit);
 
 // Colours fail (RuntimeFailure) when a product leaves the 32-bit range.
 ColourNumber mandelColour(const Escape& escape, const Weights& weights);

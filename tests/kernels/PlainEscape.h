@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "mandel/EscapeTime.h"
+#include "mandel/EscapePoints.h"
 
 // The small picture's iteration written out plainly: the cosine and the sine at every
 // step, as the definition reads.

@@ -1,0 +1,44 @@
+#include "EscapePoints.h"
+
+namespace EscapeTime {
+
+Escape mandelFrom(double x, double y, double x0, double y0, int k, int limit) {
+    while (true) {
+        ++k;
+        const double nextX = x * x - y * y + x0;
+        y = 2 * x * y + y0;
+        x = nextX;
+        if (const std::optional<double> r = smallPictureLeaves(x, y, x * x + y * y, k > limit)) {
+            return {k, *r};
+        }
+    }
+}
+
+Escape mirroredMandelPoint(double x0, double y0, int limit) {
+    double x = 0, y = 0, r = 0;
+    int k = 0;
+    do {
+        ++k;
+        const double nextX = x * x - y * y + x0;
+        y = 2 * x * y - y0;
+        x = nextX;
+        r = x * x + y * y;
+    } while (!mirroredLeaves(r, k > limit));
+    return {k, r};
+}
+
+Escape juliaPoint(double zx, double zy, double cx, double cy, int limit) {
+    double r = 0;
+    int k = 0;
+    do {
+        ++k;
+        const double sx = zx * zx;
+        const double sy = zy * zy;
+        zy = 2 * zx * zy + cy;
+        zx = sx - sy + cx;
+        r = sx + sy;
+    } while (!juliaLeaves(r, k > limit));
+    return {k, r};
+}
+
+}  // namespace EscapeTime

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <hwy/targets.h>
+
+#include <cmath>
+#include <vector>
+
+#include "PlainEscape.h"
+#include "mandel/EscapeColumns.h"
+
+namespace {
+
+using EscapeTime::Escape;
+
+enum class Picture { Small, Mirrored, Julia };
+
+// Columns at xs with the points ys; a column is also run cut to every length up to
+// ys.size() where `cut`, so idle lanes at the end of a column are covered.
+struct Columns {
+    const char* what;
+    Picture picture;
+    int limit;
+    std::vector<double> xs, ys;
+    bool cut = false;
+};
+
+std::vector<double> steps(double first, double step, int count) {
+    std::vector<double> values;
+    for (int i = 0; i < count; ++i) {
+        values.push_back(first + i * step);
+    }
+    return values;
+}
+
+// A preset's small picture as drawn: every 25th column of its 301, all 301 rows.
+Columns preset(const char* name, double x, double y, double z, int limit) {
+    const double xmin = x - 1.25 / z, xmax = x + 1.25 / z;
+    const double ymin = y - 1.25 / z, ymax = y + 1.25 / z;
+    std::vector<double> xs, ys;
+    for (int i = 0; i <= 300; ++i) {
+        ys.push_back((i / 300.0) * (ymin - ymax) + ymax);
+        if (i % 25 == 0) {
+            xs.push_back((i / 300.0) * (xmax - xmin) + xmin);
+        }
+    }
+    return {name, Picture::Small, limit, xs, ys};
+}
+
+constexpr double JuliaX = -0.12, JuliaY = 0.75;
+
+Escape definition(Picture picture, double x, double y, int limit) {
+    switch (picture) {
+        case Picture::Small:
+            return plainSmallEscape(x, y, limit);
+        case Picture::Mirrored:
+            return EscapeTime::mirroredMandelPoint(x, y, limit);
+        case Picture::Julia:
+            break;
+    }
+    return EscapeTime::juliaPoint(x, y, JuliaX, JuliaY, limit);
+}
+
+void runColumn(Picture picture, double x, const std::vector<double>& ys, int count, int limit,
+               Escape* out) {
+    switch (picture) {
+        case Picture::Small:
+            return EscapeTime::mandelColumn(x, ys.data(), count, limit, out);
+        case Picture::Mirrored:
+            return EscapeTime::mirroredColumn(x, ys.data(), count, limit, out);
+        case Picture::Julia:
+            return EscapeTime::juliaColumn(x, ys.data(), count, JuliaX, JuliaY, limit, out);
+    }
+}
+
+// Bit for bit, NaN included.
+testing::AssertionResult same(const Escape& got, const Escape& want, double x, double y) {
+    if (got.k == want.k && (got.r == want.r || (std::isnan(got.r) && std::isnan(want.r)))) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "at " << x << " " << y << ": k " << got.k << " r "
+                                       << got.r << ", not k " << want.k << " r " << want.r;
+}
+
+// Back to the best target whatever happens.
+struct BestTargetAfterwards {
+    ~BestTargetAfterwards() { hwy::SetSupportedTargetsForTest(0); }
+};
+
+TEST(EscapeColumns, EveryTargetGivesThePointsOfThePlainDefinitionBitForBit) {
+    const std::vector<Columns> table = {
+        preset("start", -0.75, 0, 1, 70),
+        preset("MiniMandel", -0.166494436, 1.04054054, 10000000, 520),
+        preset("Palle", -0.750252702027307, 1.24345324727702E-02, 90000, 1156),
+        preset("Pizzo", -0.75030681107, 0.014565363385, 1540000, 435),
+        preset("Spirale", -0.74581603327, 0.10509166308, 10000000, 520),
+        preset("Fiocco", -0.67033333, -0.45766666, 125, 74),
+        preset("Occhio", -1.6744005587, 0.00568563985, 244140625, 1670),
+        preset("Stellamarina", -0.817985614202, 0.190171752437, 320000000, 1270),
+        preset("Seahorse tail", -1.86105, -0.000535, 125, 114),
+        // The whole set and beyond, its edge included where escapes take long.
+        {"grid", Picture::Small, 300, steps(-3, 4.5 / 240, 241), steps(-2.25, 4.5 / 240, 241)},
+        // Orbits ending near r = 10, where the shortcut must fall back on the exact r.
+        {"near the bound",
+         Picture::Small,
+         200,
+         {-2.0, -1.9, 0.25, 0.26, 0.3, 0.45, -0.7453, 1.0, 2.9},
+         steps(-1, 0.1543, 29),
+         true},
+        // A limit below 1 ends every point at its first step.
+        {"no cycles", Picture::Small, -5, {0.1, -3}, steps(-1, 0.1543, 8), true},
+        {"full screen",
+         Picture::Mirrored,
+         70,
+         {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6},
+         steps(-1.6, 0.032, 101)},
+        {"overflowing", Picture::Mirrored, 70, {1e200, -0.75}, {1e300, -1e200, 0}, true},
+        {"Julia", Picture::Julia, 90, {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6}, steps(-1.6, 0.032, 101)},
+        {"overflowing Julia", Picture::Julia, 90, {1e200, 0}, {0, 1e300, HUGE_VAL}, true},
+    };
+    // The plain definition once; the point function of the small picture must agree.
+    std::vector<std::vector<Escape>> expected;
+    for (const Columns& columns : table) {
+        expected.emplace_back();
+        for (double x : columns.xs) {
+            for (double y : columns.ys) {
+                expected.back().push_back(definition(columns.picture, x, y, columns.limit));
+                if (columns.picture == Picture::Small) {
+                    ASSERT_TRUE(same(EscapeTime::mandelPoint(x, y, columns.limit),
+                                     expected.back().back(), x, y))
+                        << columns.what;
+                }
+            }
+        }
+    }
+    const std::vector<std::int64_t> targets = EscapeTime::columnTargets();
+    ASSERT_FALSE(targets.empty());
+    const BestTargetAfterwards restore;
+    for (std::int64_t target : targets) {
+        SCOPED_TRACE(hwy::TargetName(target));
+        hwy::SetSupportedTargetsForTest(target);
+        ASSERT_EQ(EscapeTime::columnTarget(), target);
+        for (std::size_t row = 0; row < table.size(); ++row) {
+            const Columns& columns = table[row];
+            SCOPED_TRACE(columns.what);
+            const int rows = static_cast<int>(columns.ys.size());
+            std::vector<Escape> got(rows);
+            for (std::size_t i = 0; i < columns.xs.size(); ++i) {
+                for (int count = columns.cut ? 1 : rows; count <= rows; ++count) {
+                    runColumn(columns.picture, columns.xs[i], columns.ys, count, columns.limit,
+                              got.data());
+                    for (int j = 0; j < count; ++j) {
+                        ASSERT_TRUE(
+                            same(got[j], expected[row][i * rows + j], columns.xs[i], columns.ys[j]))
+                            << "count " << count;
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
