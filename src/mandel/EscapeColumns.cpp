@@ -1,8 +1,12 @@
 // A column's points run on three vectors of lanes side by side, so that one vector's
 // steps overlap the others'. When a point leaves, its lane takes the column's next
-// point, so the lanes stay busy however unequal the points' cycle counts are. Each
-// lane does exactly the point function's multiplies and adds (never a fused
-// multiply-add), so its point leaves at the same step with the same r.
+// point, so the lanes stay busy however unequal the points' cycle counts are; a lane
+// whose cycles have run out is set aside idle until the next look at the lanes, so
+// that such lanes are looked at together. Each lane does exactly the point function's
+// multiplies and adds (never a fused multiply-add), so its point leaves at the same
+// step in the same state. The escapes are finished in the points' order at the end:
+// the small picture's cosines and sines of neighbouring points follow the same
+// branches of the library, which then runs them about twice as fast.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "mandel/EscapeColumns.cpp"
 #include "EscapeColumns.h"
@@ -15,6 +19,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 HWY_BEFORE_NAMESPACE();
 namespace EscapeTime {
@@ -31,7 +36,7 @@ using M = hn::Mask<D>;
 // The three formulas. Each lane holds its point's x and y and the constant p + i q
 // it iterates with. step() advances one cycle and returns the r that is tested;
 // near() marks the lanes that leave or may leave; finish() gives the escape of a
-// marked lane's point (or of one whose cycles are used up) from its state at step k.
+// marked point (or of one whose cycles are used up) from its state at step k.
 // 2 x is written x + x: both are exact, so the result is the same. An idle lane holds
 // zeros, which stay zero and are never near.
 
@@ -52,11 +57,11 @@ struct SmallPicture {
         return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
     }
     static HWY_INLINE M near(V m, V bound) { return hn::Gt(m, bound); }
-    static Escape finish(double x, double y, double p, double q, double m, int k, int limit) {
+    Escape finish(int point, double x, double y, double m, int k, int limit) const {
         if (const std::optional<double> r = smallPictureLeaves(x, y, m, k > limit)) {
             return {k, *r};
         }
-        return mandelFrom(x, y, p, q, k, limit);
+        return mandelFrom(x, y, x0, y0[point], k, limit);
     }
 };
 
@@ -77,7 +82,7 @@ struct MirroredPicture {
         return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
     }
     static HWY_INLINE M near(V r, V bound) { return hn::Gt(r, bound); }
-    static Escape finish(double, double, double, double, double r, int k, int) { return {k, r}; }
+    Escape finish(int, double, double, double r, int k, int) const { return {k, r}; }
 };
 
 // juliaPoint: p + i q = cx + i cy, from zx + i zy.
@@ -100,7 +105,7 @@ struct JuliaPicture {
         return hn::Add(sx, sy);
     }
     static HWY_INLINE M near(V r, V bound) { return hn::Not(hn::Lt(r, bound)); }
-    static Escape finish(double, double, double, double, double r, int k, int) { return {k, r}; }
+    Escape finish(int, double, double, double r, int k, int) const { return {k, r}; }
 };
 
 constexpr int Sets = 3;
@@ -157,13 +162,11 @@ HWY_INLINE std::uint32_t laneBits(D d, int set, M mask) {
     return static_cast<std::uint32_t>(bytes[0]) << (set * hn::Lanes(d));
 }
 
-// A lane whose cycles have run out is stored and left idle, so that such lanes are
-// looked at together; a lane that may escape is looked at the same step.
 template <class Formula>
 class Column {
   public:
     Column(const Formula& formula, int count, int limit, Escape* out)
-        : formula_(formula), count_(count), limit_(limit), out_(out) {}
+        : formula_(formula), count_(count), limit_(limit), out_(out), left_(count) {}
 
     void run() {
         const D d;
@@ -215,9 +218,19 @@ class Column {
             look(heldLanes_ | laneBits(d, 0, hn::Or(near0, over0)) |
                  laneBits(d, 1, hn::Or(near1, over1)) | laneBits(d, 2, hn::Or(near2, over2)));
         }
+        for (int point = 0; point < count_; ++point) {
+            const Leaving& left = left_[point];
+            out_[point] = formula_.finish(point, left.x, left.y, left.r, left.k, limit_);
+        }
     }
 
   private:
+    // A point's state when it left its lane.
+    struct Leaving {
+        double x, y, r;
+        int k;
+    };
+
     // Gives a lane the column's next point, or zeros when none is left.
     void take(int lane) {
         if (next_ == count_) {
@@ -247,30 +260,30 @@ class Column {
         k = hn::IfThenElse(over, idle, k);
     }
 
-    // The marked lanes hand out their points' escapes and take new points.
+    // The marked lanes and those held keep their points' states and take new points.
     void look(std::uint32_t marked) {
         for (std::uint32_t held = heldLanes_; held != 0; held &= held - 1) {
             lanes_.now.copy(lanes_.held,
                             static_cast<int>(hwy::Num0BitsBelowLS1Bit_Nonzero32(held)));
         }
+        heldLanes_ = 0;
+        held_ = 0;
         for (; marked != 0; marked &= marked - 1) {
             const int lane = static_cast<int>(hwy::Num0BitsBelowLS1Bit_Nonzero32(marked));
-            out_[lanes_.point[lane]] = Formula::finish(
-                lanes_.now.x[lane], lanes_.now.y[lane], lanes_.p[lane], lanes_.q[lane],
-                lanes_.now.r[lane], static_cast<int>(lanes_.now.k[lane]), limit_);
+            left_[lanes_.point[lane]] = {lanes_.now.x[lane], lanes_.now.y[lane], lanes_.now.r[lane],
+                                         static_cast<int>(lanes_.now.k[lane])};
             --busy_;
             take(lane);
         }
-        heldLanes_ = 0;
-        held_ = 0;
     }
 
-    const Formula& formula_;
+    const Formula formula_;
     const int count_, limit_;
     Escape* const out_;
     int next_ = 0, busy_ = 0, held_ = 0;
     std::uint32_t heldLanes_ = 0;
     Lanes lanes_;
+    std::vector<Leaving> left_;
 };
 
 void MandelColumn(double x0, const double* y0, int count, int limit, Escape* out) {

@@ -11,13 +11,29 @@ namespace {
 
 using EscapeTime::Escape;
 
-enum class Picture { Small, Mirrored, Julia };
+// A column kernel, the plain definition of its points, and for the small picture the
+// point function that must agree with both.
+struct Picture {
+    void (*column)(double x, const double* ys, int count, int limit, Escape* out);
+    Escape (*definition)(double x, double y, int limit);
+    Escape (*point)(double x, double y, int limit);
+};
+constexpr double JuliaX = -0.12, JuliaY = 0.75;
+const Picture Small{EscapeTime::mandelColumn, plainSmallEscape, EscapeTime::mandelPoint};
+const Picture Mirrored{EscapeTime::mirroredColumn, EscapeTime::mirroredMandelPoint, nullptr};
+const Picture Julia{[](double x, const double* ys, int count, int limit, Escape* out) {
+                        EscapeTime::juliaColumn(x, ys, count, JuliaX, JuliaY, limit, out);
+                    },
+                    [](double x, double y, int limit) {
+                        return EscapeTime::juliaPoint(x, y, JuliaX, JuliaY, limit);
+                    },
+                    nullptr};
 
-// Columns at xs with the points ys; a column is also run cut to every length up to
-// ys.size() where `cut`, so idle lanes at the end of a column are covered.
+// Columns at xs with the points ys; where `cut`, each column is also run cut to every
+// shorter length, so that lanes left idle at a column's end are covered.
 struct Columns {
     const char* what;
-    Picture picture;
+    const Picture& picture;
     int limit;
     std::vector<double> xs, ys;
     bool cut = false;
@@ -42,33 +58,7 @@ Columns preset(const char* name, double x, double y, double z, int limit) {
             xs.push_back((i / 300.0) * (xmax - xmin) + xmin);
         }
     }
-    return {name, Picture::Small, limit, xs, ys};
-}
-
-constexpr double JuliaX = -0.12, JuliaY = 0.75;
-
-Escape definition(Picture picture, double x, double y, int limit) {
-    switch (picture) {
-        case Picture::Small:
-            return plainSmallEscape(x, y, limit);
-        case Picture::Mirrored:
-            return EscapeTime::mirroredMandelPoint(x, y, limit);
-        case Picture::Julia:
-            break;
-    }
-    return EscapeTime::juliaPoint(x, y, JuliaX, JuliaY, limit);
-}
-
-void runColumn(Picture picture, double x, const std::vector<double>& ys, int count, int limit,
-               Escape* out) {
-    switch (picture) {
-        case Picture::Small:
-            return EscapeTime::mandelColumn(x, ys.data(), count, limit, out);
-        case Picture::Mirrored:
-            return EscapeTime::mirroredColumn(x, ys.data(), count, limit, out);
-        case Picture::Julia:
-            return EscapeTime::juliaColumn(x, ys.data(), count, JuliaX, JuliaY, limit, out);
-    }
+    return {name, Small, limit, xs, ys};
 }
 
 // Bit for bit, NaN included.
@@ -97,35 +87,30 @@ TEST(EscapeColumns, EveryTargetGivesThePointsOfThePlainDefinitionBitForBit) {
         preset("Stellamarina", -0.817985614202, 0.190171752437, 320000000, 1270),
         preset("Seahorse tail", -1.86105, -0.000535, 125, 114),
         // The whole set and beyond, its edge included where escapes take long.
-        {"grid", Picture::Small, 300, steps(-3, 4.5 / 240, 241), steps(-2.25, 4.5 / 240, 241)},
+        {"grid", Small, 300, steps(-3, 4.5 / 240, 241), steps(-2.25, 4.5 / 240, 241)},
         // Orbits ending near r = 10, where the shortcut must fall back on the exact r.
         {"near the bound",
-         Picture::Small,
+         Small,
          200,
          {-2.0, -1.9, 0.25, 0.26, 0.3, 0.45, -0.7453, 1.0, 2.9},
          steps(-1, 0.1543, 29),
          true},
         // A limit below 1 ends every point at its first step.
-        {"no cycles", Picture::Small, -5, {0.1, -3}, steps(-1, 0.1543, 8), true},
-        {"full screen",
-         Picture::Mirrored,
-         70,
-         {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6},
-         steps(-1.6, 0.032, 101)},
-        {"overflowing", Picture::Mirrored, 70, {1e200, -0.75}, {1e300, -1e200, 0}, true},
-        {"Julia", Picture::Julia, 90, {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6}, steps(-1.6, 0.032, 101)},
-        {"overflowing Julia", Picture::Julia, 90, {1e200, 0}, {0, 1e300, HUGE_VAL}, true},
+        {"no cycles", Small, -5, {0.1, -3}, steps(-1, 0.1543, 8), true},
+        {"full screen", Mirrored, 70, {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6}, steps(-1.6, 0.032, 101)},
+        {"overflowing", Mirrored, 70, {1e200, -0.75}, {1e300, -1e200, 0}, true},
+        {"Julia", Julia, 90, {-2.1, -1.4, -0.75, -0.1, 0.3, 0.6}, steps(-1.6, 0.032, 101)},
+        {"overflowing Julia", Julia, 90, {1e200, 0}, {0, 1e300, HUGE_VAL}, true},
     };
-    // The plain definition once; the point function of the small picture must agree.
     std::vector<std::vector<Escape>> expected;
     for (const Columns& columns : table) {
         expected.emplace_back();
         for (double x : columns.xs) {
             for (double y : columns.ys) {
-                expected.back().push_back(definition(columns.picture, x, y, columns.limit));
-                if (columns.picture == Picture::Small) {
-                    ASSERT_TRUE(same(EscapeTime::mandelPoint(x, y, columns.limit),
-                                     expected.back().back(), x, y))
+                const Escape want = columns.picture.definition(x, y, columns.limit);
+                expected.back().push_back(want);
+                if (columns.picture.point) {
+                    ASSERT_TRUE(same(columns.picture.point(x, y, columns.limit), want, x, y))
                         << columns.what;
                 }
             }
@@ -145,8 +130,8 @@ TEST(EscapeColumns, EveryTargetGivesThePointsOfThePlainDefinitionBitForBit) {
             std::vector<Escape> got(rows);
             for (std::size_t i = 0; i < columns.xs.size(); ++i) {
                 for (int count = columns.cut ? 1 : rows; count <= rows; ++count) {
-                    runColumn(columns.picture, columns.xs[i], columns.ys, count, columns.limit,
-                              got.data());
+                    columns.picture.column(columns.xs[i], columns.ys.data(), count, columns.limit,
+                                           got.data());
                     for (int j = 0; j < count; ++j) {
                         ASSERT_TRUE(
                             same(got[j], expected[row][i * rows + j], columns.xs[i], columns.ys[j]))
