@@ -15,6 +15,7 @@
 #include "henon/HenonMap.h"
 #include "henon/frmattratHenon.h"
 #include "ifs/IfsPresets.h"
+#include "kernels/PlainEscape.h"
 #include "koch/KochIsland.h"
 #include "mandel/EscapeColumns.h"
 #include "mandel/EscapeTime.h"
@@ -116,16 +117,8 @@ void ReferenceOcchio(benchmark::State& state) {
         std::vector<ColourNumber> colours;
         colours.reserve(301 * 301);
         forEachSmallPoint(view, [&](double x0, double y0) {
-            double x = 0, y = 0, r = 0;
-            int k = 0;
-            do {
-                ++k;
-                const double nextX = x * x - y * y + x0;
-                y = 2 * x * y + y0;
-                x = nextX;
-                r = x * x - std::cos(x) + y * y - std::sin(y);
-            } while (!(r > 10 || k > limit));
-            colours.push_back(EscapeTime::mandelColour({k, r}, StartColours));
+            colours.push_back(
+                EscapeTime::mandelColour(plainSmallEscape(x0, y0, limit), StartColours));
         });
         benchmark::DoNotOptimize(colours);
     });

@@ -40,8 +40,9 @@ using M = hn::Mask<D>;
 // 2 x is written x + x: both are exact, so the result is the same. An idle lane holds
 // zeros, which stay zero and are never near.
 
-// mandelPoint: p + i q = x0 + i y0, from 0.
-struct SmallPicture {
+// The Mandelbrot set's points, p + i q = x0 + i y0 from 0; the mirror point subtracts q.
+template <bool Mirrored>
+struct FromZero {
     double x0;
     const double* y0;
     void start(int point, double& x, double& y, double& p, double& q) const {
@@ -49,14 +50,19 @@ struct SmallPicture {
         p = x0;
         q = y0[point];
     }
-    static constexpr double Near = SurelyInside;
     static HWY_INLINE V step(V& x, V& y, V p, V q) {
         const V nextX = hn::Add(hn::Sub(hn::Mul(x, x), hn::Mul(y, y)), p);
-        y = hn::Add(hn::Mul(hn::Add(x, x), y), q);
+        const V twoXY = hn::Mul(hn::Add(x, x), y);
+        y = Mirrored ? hn::Sub(twoXY, q) : hn::Add(twoXY, q);
         x = nextX;
         return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
     }
     static HWY_INLINE M near(V m, V bound) { return hn::Gt(m, bound); }
+};
+
+// mandelPoint.
+struct SmallPicture : FromZero<false> {
+    static constexpr double Near = SurelyInside;
     Escape finish(int point, double x, double y, double m, int k, int limit) const {
         if (const std::optional<double> r = smallPictureLeaves(x, y, m, k > limit)) {
             return {k, *r};
@@ -65,23 +71,9 @@ struct SmallPicture {
     }
 };
 
-// mirroredMandelPoint: p + i q = x0 + i y0, from 0.
-struct MirroredPicture {
-    double x0;
-    const double* y0;
-    void start(int point, double& x, double& y, double& p, double& q) const {
-        x = y = 0;
-        p = x0;
-        q = y0[point];
-    }
+// mirroredMandelPoint.
+struct MirroredPicture : FromZero<true> {
     static constexpr double Near = EscapeBound;
-    static HWY_INLINE V step(V& x, V& y, V p, V q) {
-        const V nextX = hn::Add(hn::Sub(hn::Mul(x, x), hn::Mul(y, y)), p);
-        y = hn::Sub(hn::Mul(hn::Add(x, x), y), q);
-        x = nextX;
-        return hn::Add(hn::Mul(x, x), hn::Mul(y, y));
-    }
-    static HWY_INLINE M near(V r, V bound) { return hn::Gt(r, bound); }
     Escape finish(int, double, double, double r, int k, int) const { return {k, r}; }
 };
 
@@ -287,11 +279,11 @@ class Column {
 };
 
 void MandelColumn(double x0, const double* y0, int count, int limit, Escape* out) {
-    Column<SmallPicture>({x0, y0}, count, limit, out).run();
+    Column<SmallPicture>({{x0, y0}}, count, limit, out).run();
 }
 
 void MirroredColumn(double x0, const double* y0, int count, int limit, Escape* out) {
-    Column<MirroredPicture>({x0, y0}, count, limit, out).run();
+    Column<MirroredPicture>({{x0, y0}}, count, limit, out).run();
 }
 
 void JuliaColumn(double zx, const double* zy, int count, double cx, double cy, int limit,
