@@ -4,9 +4,7 @@
 // whose cycles have run out is set aside idle until the next look at the lanes, so
 // that such lanes are looked at together. Each lane does exactly the point function's
 // multiplies and adds (never a fused multiply-add), so its point leaves at the same
-// step in the same state. The escapes are finished in the points' order at the end:
-// the small picture's cosines and sines of neighbouring points follow the same
-// branches of the library, which then runs them about twice as fast.
+// step in the same state. The escapes are worked out from those states at the end.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "mandel/EscapeColumns.cpp"
 #include "EscapeColumns.h"
@@ -18,7 +16,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 HWY_BEFORE_NAMESPACE();
@@ -35,8 +32,8 @@ using M = hn::Mask<D>;
 
 // The three formulas. Each lane holds its point's x and y and the constant p + i q
 // it iterates with. step() advances one cycle and returns the r that is tested;
-// near() marks the lanes that leave or may leave; finish() gives the escape of a
-// marked point (or of one whose cycles are used up) from its state at step k.
+// near() marks the lanes that leave or may leave; finish() gives the escapes of the
+// column's points from the states they left their lanes in (near, or out of cycles).
 // 2 x is written x + x: both are exact, so the result is the same. An idle lane holds
 // zeros, which stay zero and are never near.
 
@@ -60,21 +57,49 @@ struct FromZero {
     static HWY_INLINE M near(V m, V bound) { return hn::Gt(m, bound); }
 };
 
-// mandelPoint.
+// A point's state when it left its lane.
+struct Leaving {
+    double x, y, r;
+    int k;
+};
+
+// mandelPoint. The cosines of the column's points are taken in their order, and then
+// the sines: from one point to the next the library takes the same branches, which
+// then run about twice as fast as in a mixed order.
 struct SmallPicture : FromZero<false> {
     static constexpr double Near = SurelyInside;
-    Escape finish(int point, double x, double y, double m, int k, int limit) const {
-        if (const std::optional<double> r = smallPictureLeaves(x, y, m, k > limit)) {
-            return {k, *r};
+    void finish(const std::vector<Leaving>& left, int limit, Escape* out) const {
+        const std::size_t count = left.size();
+        std::vector<double> cosX(count), sinY(count);
+        for (std::size_t point = 0; point < count; ++point) {
+            cosX[point] = std::cos(left[point].x);
         }
-        return mandelFrom(x, y, x0, y0[point], k, limit);
+        for (std::size_t point = 0; point < count; ++point) {
+            sinY[point] = std::sin(left[point].y);
+        }
+        for (std::size_t point = 0; point < count; ++point) {
+            const Leaving& at = left[point];
+            const double r = smallPictureR(at.x, at.y, cosX[point], sinY[point]);
+            out[point] = mandelLeaves(r, at.k > limit)
+                             ? Escape{at.k, r}
+                             : mandelFrom(at.x, at.y, x0, y0[point], at.k, limit);
+        }
     }
 };
+
+// The other formulas leave with the r the lanes test.
+void finishWithR(const std::vector<Leaving>& left, Escape* out) {
+    for (std::size_t point = 0; point < left.size(); ++point) {
+        out[point] = {left[point].k, left[point].r};
+    }
+}
 
 // mirroredMandelPoint.
 struct MirroredPicture : FromZero<true> {
     static constexpr double Near = EscapeBound;
-    Escape finish(int, double, double, double r, int k, int) const { return {k, r}; }
+    void finish(const std::vector<Leaving>& left, int, Escape* out) const {
+        finishWithR(left, out);
+    }
 };
 
 // juliaPoint: p + i q = cx + i cy, from zx + i zy.
@@ -97,7 +122,9 @@ struct JuliaPicture {
         return hn::Add(sx, sy);
     }
     static HWY_INLINE M near(V r, V bound) { return hn::Not(hn::Lt(r, bound)); }
-    Escape finish(int, double, double, double r, int k, int) const { return {k, r}; }
+    void finish(const std::vector<Leaving>& left, int, Escape* out) const {
+        finishWithR(left, out);
+    }
 };
 
 constexpr int Sets = 3;
@@ -210,19 +237,10 @@ class Column {
             look(heldLanes_ | laneBits(d, 0, hn::Or(near0, over0)) |
                  laneBits(d, 1, hn::Or(near1, over1)) | laneBits(d, 2, hn::Or(near2, over2)));
         }
-        for (int point = 0; point < count_; ++point) {
-            const Leaving& left = left_[point];
-            out_[point] = formula_.finish(point, left.x, left.y, left.r, left.k, limit_);
-        }
+        formula_.finish(left_, limit_, out_);
     }
 
   private:
-    // A point's state when it left its lane.
-    struct Leaving {
-        double x, y, r;
-        int k;
-    };
-
     // Gives a lane the column's next point, or zeros when none is left.
     void take(int lane) {
         if (next_ == count_) {

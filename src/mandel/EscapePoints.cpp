@@ -8,8 +8,11 @@ Escape mandelFrom(double x, double y, double x0, double y0, int k, int limit) {
         const double nextX = x * x - y * y + x0;
         y = 2 * x * y + y0;
         x = nextX;
-        if (const std::optional<double> r = smallPictureLeaves(x, y, x * x + y * y, k > limit)) {
-            return {k, *r};
+        if (k > limit || x * x + y * y > SurelyInside) {
+            const double r = smallPictureR(x, y);
+            if (mandelLeaves(r, k > limit)) {
+                return {k, r};
+            }
         }
     }
 }
@@ -23,7 +26,7 @@ Escape mirroredMandelPoint(double x0, double y0, int limit) {
         y = 2 * x * y - y0;
         x = nextX;
         r = x * x + y * y;
-    } while (!mirroredLeaves(r, k > limit));
+    } while (!mandelLeaves(r, k > limit));
     return {k, r};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cmath>
-#include <optional>
 
 // One escape-time point at a time, as the pictures define it. Plain C++ without Qt,
 // so the kernels and their exact tests build for any processor.
@@ -16,30 +15,18 @@ struct Escape {
 constexpr double EscapeBound = 10;
 constexpr double JuliaEscapeBound = 4;
 // The small picture's r = x^2 - cos x + y^2 - sin y lies within 2 of the squared
-// modulus m: below SurelyInside it cannot escape, above SurelyOutside it surely has.
+// modulus m: below SurelyInside it cannot escape, so its cosine and sine are needed
+// only above it; the margin covers rounding, so every decision is the full formula's.
 constexpr double SurelyInside = EscapeBound - 2.1;
-constexpr double SurelyOutside = EscapeBound + 2.1;
+inline double smallPictureR(double x, double y, double cosX, double sinY) {
+    return x * x - cosX + y * y - sinY;
+}
 inline double smallPictureR(double x, double y) {
-    return x * x - std::cos(x) + y * y - std::sin(y);
+    return smallPictureR(x, y, std::cos(x), std::sin(y));
 }
 
-// Whether a point leaves at this step, with the r it leaves with: `over` when the
-// cycles are used up, m the squared modulus. The cosine and sine of the small picture
-// are needed only where m is near the bound; the margins cover rounding, so every
-// decision is the one the full formula makes.
-inline std::optional<double> smallPictureLeaves(double x, double y, double m, bool over) {
-    if (over || m > SurelyOutside) {
-        return smallPictureR(x, y);
-    }
-    if (m > SurelyInside) {
-        const double r = smallPictureR(x, y);
-        if (r > EscapeBound) {
-            return r;
-        }
-    }
-    return std::nullopt;
-}
-inline bool mirroredLeaves(double r, bool over) {
+// Whether a point leaves with its r (`over` when its cycles are used up).
+inline bool mandelLeaves(double r, bool over) {
     return over || r > EscapeBound;
 }
 // Not below the bound, as the loop's own test reads (so NaN leaves too).
