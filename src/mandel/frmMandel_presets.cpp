@@ -115,6 +115,8 @@ void frmMandel::applyPreset(const Preset& preset) {
     for (QLineEdit* box : {Txtnx, txtny, txtingr, txtcicli}) {
         box->show();
     }
+    // A place is a whole view: a point clicked on the old picture has no say in it.
+    clearPendingMove();
     cmddisegna_Click();
 }
 
