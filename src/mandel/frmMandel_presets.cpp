@@ -162,6 +162,10 @@ void frmMandel::mnuMandiniz_Click() {
 }
 
 void frmMandel::mnuzone_Click() {
+    // A drawing under way keeps its screen; a place chosen from here replaces it.
+    if (drawingsRunning_ > 0) {
+        return;
+    }
     surface()->Cls();
     Txtnx->show();
     txtny->show();

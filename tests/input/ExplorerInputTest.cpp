@@ -24,6 +24,11 @@ class ExplorerInput : public Explorer {
         RealInput::activate(form.get());
     }
 
+    // Runs the gesture at the first look at the events of whatever starts next.
+    void whileDrawing(const std::function<void()>& gesture) {
+        QTimer::singleShot(0, form.get(), gesture);
+    }
+
     // A menu item chosen with the mouse: its title on the menu bar, then down the menus.
     void choose(std::initializer_list<QAction*> path) {
         QWidget* menu = form->menuBar();
@@ -35,7 +40,144 @@ class ExplorerInput : public Explorer {
             menu = item->menu();
         }
     }
+
+    void startLargeDrawing(const std::function<void()>& gesture = {}) {
+        form->Cmdschermo->setText(QStringLiteral("Schermo grande"));
+        if (gesture) {
+            whileDrawing(gesture);
+        }
+        RealInput::click(form->cmddisegna);
+    }
+
+    void startFilm(const char* frames, const std::function<void()>& gesture = {}) {
+        dialogs->inputs.push_back(QString::fromLatin1(frames));
+        if (gesture) {
+            whileDrawing(gesture);
+        }
+        RealInput::click(form->Cmdao);
+    }
+
+    // The start view drawn on the whole screen, and the screen brought back.
+    QImage largeStartView() {
+        startLargeDrawing();
+        const QImage picture = form->surface()->image().copy();
+        RealInput::clickAt(form->surface(), QPoint(900, 700));
+        return picture;
+    }
 };
+
+TEST_F(ExplorerInput, KeysOrAClickStopTheFullScreenDrawingAndNoHiddenBoxTakesAKey) {
+    struct Case {
+        const char* gesture;
+        std::function<void()> stop;
+        bool screenBack;
+    };
+    const Case cases[] = {
+        {"digit", [this] { RealInput::key(form.get(), Qt::Key_5); }, false},
+        {"letter", [this] { RealInput::key(form.get(), Qt::Key_A); }, false},
+        {"click", [this] { RealInput::clickAt(form->surface(), QPoint(1000, 300)); }, true},
+    };
+    form->txtcicli->setText("2000");
+    Canvas* screen = form->surface();
+    const int bottom = static_cast<int>(form->Height() / 15 * 0.9);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.gesture);
+        startLargeDrawing(c.stop);
+        expectIdle("DISEGNA");
+        EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
+        // Nor does one typed after the drawing, while its picture is on show.
+        RealInput::key(form.get(), Qt::Key_7);
+        EXPECT_EQ(form->Txtcolore->text(), "200");
+        EXPECT_EQ(form->txtverde->text(), "125");
+        EXPECT_EQ(form->txtpasso->text(), "1");
+        if (c.screenBack) {
+            // Brought back once the drawing had returned: its note went with its picture.
+            for (QWidget* control : std::initializer_list<QWidget*>{
+                     form->Cmdao,    form->vsccolori, form->vscrosso,  form->vscverde,
+                     form->vscblu,   form->txtverde,  form->txtblu,    form->pictmandel,
+                     form->Txtnx,    form->txtpasso,  form->txtny,     form->cmddisegna,
+                     form->txtingr,  form->Cmdpagini, form->Cmdmandel, form->Cmdschermo,
+                     form->txtcicli, form->lblcicli,  form->lblcolore, form->Txtcolore}) {
+                EXPECT_FALSE(control->isHidden()) << control->objectName().toStdString();
+            }
+            EXPECT_TRUE(form->lblistruzione->isHidden());
+            EXPECT_EQ(inkIn(screen, screen->rect(), Navy), 0);
+            continue;
+        }
+        // Stopped after its first columns, with its note where the last point was set.
+        EXPECT_TRUE(form->cmddisegna->isHidden());
+        int drawn = 1;
+        while (drawn < screen->width() && screen->Point(drawn + 1, 1) != Navy) {
+            ++drawn;
+        }
+        EXPECT_LT(drawn, 900);
+        EXPECT_GT(inkIn(screen, QRect(drawn, bottom, 300, 14), Navy), 50);
+        RealInput::clickAt(screen, QPoint(900, 700));
+    }
+}
+
+TEST_F(ExplorerInput, AnyKeyStopsTheFilmWhateverHasTheFocus) {
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Tab}) {
+        SCOPED_TRACE(key);
+        dialogs->shown.clear();
+        // Cmdao has the focus from the click that started the film.
+        startFilm("40", [this, key] { RealInput::key(form.get(), key); });
+        EXPECT_EQ(dialogs->shown.size(), 1u);
+        EXPECT_EQ(form->Cmdao->text(), "Animazione Orrizontale");
+        EXPECT_EQ(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 0);
+    }
+}
+
+TEST_F(ExplorerInput, ADrawingStartedDuringAnotherReplacesIt) {
+    const QImage smallStart = form->pictmandel->image().copy();
+    const QImage largeStart = largeStartView();
+    form->Txtnx->setText("0,3");
+    startFilm("10");
+    const QImage secondFilm = form->pictmandel->image().copy();
+    form->Txtnx->setText("-0,75");
+
+    struct Case {
+        const char* name;
+        std::function<void()> start;
+        Canvas* canvas;
+        const QImage& expected;
+    };
+    const Case cases[] = {
+        {"start view during a zoomed full-screen drawing",
+         [this] {
+             form->txtingr->setText("5");
+             startLargeDrawing([this] { choose({form->mnuMandiniz}); });
+         },
+         form->surface(), largeStart},
+        {"the zones opened during the full-screen drawing",
+         [this] {
+             startLargeDrawing([this] {
+                 choose({form->mnufile->menuAction(), form->mnuzone->menuAction()});
+                 RealInput::key(form->mnuzone, Qt::Key_Escape);
+                 RealInput::key(form->mnufile, Qt::Key_Escape);
+             });
+         },
+         form->surface(), largeStart},
+        {"DISEGNA during the film",
+         [this] { startFilm("10", [this] { RealInput::click(form->cmddisegna); }); },
+         form->pictmandel, smallStart},
+        {"a second film during the film",
+         [this] {
+             startFilm("10", [this] {
+                 form->Txtnx->setText("0,3");
+                 startFilm("10");
+             });
+         },
+         form->pictmandel, secondFilm},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.start();
+        EXPECT_EQ(c.canvas->image(), c.expected);
+        RealInput::clickAt(form->surface(), QPoint(900, 700));
+        form->Txtnx->setText("-0,75");
+    }
+}
 
 TEST_F(ExplorerInput, APlaceOrALoadedViewForgetsThePointClickedBefore) {
     QTemporaryDir folder;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 
@@ -96,17 +95,6 @@ TEST_F(ExplorerFilm, LettersABlankOrCancelDrawNothing) {
         EXPECT_FALSE(form->lblistruzione->isHidden());
     }
     EXPECT_EQ(dialogs->messages().size(), 0u);
-}
-
-TEST_F(ExplorerFilm, AKeyStopsItAfterTheFrameBeingDrawn) {
-    dialogs->inputs = {"40"};
-    QCoreApplication::postEvent(form.get(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
-    form->Cmdao_Click();
-    // The first frame is on show; the caption was not yet moved on.
-    expectFrame(2.5 / 40 - 2);
-    EXPECT_EQ(form->Cmdao->text(), Designed);
-    EXPECT_FALSE(titlePrinted());
 }
 
 TEST_F(ExplorerFilm, ABadColourBoxEndsItQuietly) {

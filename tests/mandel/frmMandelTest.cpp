@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QThread>
 
 #include "ExplorerFixture.h"
 #include "mandel/EscapeTime.h"
@@ -263,22 +259,6 @@ TEST_F(Explorer, JuliaDrawsTheSetOfTheCentreAndRestoresARefusedCentre) {
     EXPECT_EQ(dialogs->messages(), std::vector<QString>{InputError});
 }
 
-TEST_F(Explorer, AKeyPressEndsTheFullScreenDrawingAtOnce) {
-    form->Cmdschermo->setText("Schermo grande");
-    QCoreApplication::postEvent(form.get(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
-    QThread::msleep(30);  // the next yield is then due at once
-    form->cmddisegna_Click();
-    expectIdle("DISEGNA");
-    EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
-    EXPECT_TRUE(form->pictmandel->isHidden());
-    EXPECT_TRUE(form->cmddisegna->isHidden());
-    Canvas* screen = form->surface();
-    // Only the first column at most was drawn; the note at (120, 300) is still there.
-    EXPECT_EQ(inkIn(screen, QRect(10, 1, screen->width() - 10, 250), Navy), 0);
-    EXPECT_GT(inkIn(screen, QRect(120, 300, 300, 10), Navy), 50);
-}
-
 TEST_F(Explorer, FullScreenDrawingFillsAllButTheBottomTenth) {
     form->stopRequested = true;  // a key pressed before the drawing does not stop it
     form->Cmdschermo->setText("Schermo grande");
@@ -356,28 +336,6 @@ TEST_F(Explorer, AKeyWhileNothingIsDrawnHasNoEffectOnTheNextDrawing) {
         }
         return image;
     }());
-}
-
-TEST_F(Explorer, KeysAndClicksOnTheScreenAskTheDrawingToStopButClicksOnThePictureDoNot) {
-    QMouseEvent onPicture(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->pictmandel, &onPicture);
-    EXPECT_FALSE(form->stopRequested);
-
-    QMouseEvent onScreen(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
-                         Qt::RightButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->surface(), &onScreen);
-    EXPECT_TRUE(form->stopRequested);
-
-    form->stopRequested = false;
-    QKeyEvent onButton(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->cmddisegna, &onButton);
-    EXPECT_TRUE(form->stopRequested);
-
-    form->stopRequested = false;
-    QKeyEvent onForm(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.get(), &onForm);
-    EXPECT_TRUE(form->stopRequested);
 }
 
 }  // namespace
