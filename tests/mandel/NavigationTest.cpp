@@ -150,19 +150,6 @@ TEST_F(Explorer, RightClicksOnTheTogglesPrintTheirPagesInThePicture) {
     EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
 }
 
-TEST_F(Explorer, TheCoordinatesItemExplainsTheTwoBoxes) {
-    form->Txtnx->hide();
-    form->coordinate_Click();
-    EXPECT_FALSE(form->Txtnx->isHidden());
-    EXPECT_FALSE(form->txtny->isHidden());
-    EXPECT_FALSE(form->lblistruzione->isHidden());
-    EXPECT_EQ(form->lblistruzione->text(),
-              " Sono le due caselle bianche, sopra il disegno.   Quella a sinistra, è la "
-              "coordinata  X - corrispondente alla parte reale (quella orrizontale)  e  quella a "
-              "destra  è la coordinta  Y  (quella verticale) ,   corrispondente alla parte "
-              "immaginaria  del numero complesso dell'insieme di Mandelbrot");
-}
-
 // Screens reached through the registry, as the program moves between them.
 class Hub : public ::testing::Test {
   protected:
