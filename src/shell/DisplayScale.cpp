@@ -19,6 +19,11 @@ constexpr double DesignHeight = 768;
 // Beyond this a window would outgrow any display and its memory.
 constexpr double LargestFactor = 8;
 
+// The factor at which the design fills an area of this many device pixels.
+double fitting(double width, double height) {
+    return std::min(width / DesignWidth, height / DesignHeight);
+}
+
 // What the program needs to know of the primary screen.
 struct Screen {
     double width = 0;  // available area, device pixels
@@ -62,10 +67,6 @@ std::optional<Screen> measurePrimaryScreen(int argc, char** argv) {
 }
 }  // namespace
 
-double fitting(QSizeF devicePixels) {
-    return std::min(devicePixels.width() / DesignWidth, devicePixels.height() / DesignHeight);
-}
-
 QCommandLineOption option() {
     return QCommandLineOption(
         QStringLiteral("scala"),
@@ -103,8 +104,7 @@ void prepare(int argc, char** argv) {
         return;
     }
     // The factor on top of what Qt does by itself: a high-DPI screen is already scaled.
-    const double factor =
-        chosen ? *chosen : fitting(QSizeF(screen->width, screen->height)) / screen->ratio;
+    const double factor = chosen ? *chosen : fitting(screen->width, screen->height) / screen->ratio;
     if (factor >= 1) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 17));
         return;
