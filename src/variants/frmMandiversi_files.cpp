@@ -1,10 +1,10 @@
 // The variant screen's files: a listing shown in the text box, the picture saved.
 #include <QCoreApplication>
-#include <QTextEdit>
 
 #include "frmMandiversi.h"
 #include "shell/Canvas.h"
 #include "shell/Dialogs.h"
+#include "shell/RichTextBox.h"
 #include "variants/GifFile.h"
 #include "variants/Listing.h"
 

@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
 #include "shell/Random.h"
+#include "shell/RichTextBox.h"
 #include "shell/Screens.h"
 #include "shell/WrappedButton.h"
 #include "variants/Relief.h"
