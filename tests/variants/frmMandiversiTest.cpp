@@ -293,24 +293,30 @@ TEST_F(VariantScreen, SavingAfterTheReliefStoresThe300PixelWideBitmap) {
               form->Picture1->image().convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(VariantScreen, GifFilterOrGifNameWritesARealGif) {
+TEST_F(VariantScreen, TheNamesSuffixThenTheFilterChooseTheFormat) {
     form->Cmdtredi_Click();
     const QImage shown = form->Picture1->image().convertToFormat(QImage::Format_RGB32);
     QTemporaryDir folder;
-    const QString byName = folder.filePath(QStringLiteral("rilievo.GIF"));
-    const QString byFilter = folder.filePath(QStringLiteral("rilievo2.gif"));
-    dialogs->files = {byName, byFilter};
-    dialogs->chosenFilters = {0, 1};
-    form->Cmdsalva_Click();
-    form->Cmdsalva_Click();
-    for (const QString& path : {byName, byFilter}) {
+    struct Case {
+        const char* name;
+        int filter;
+        const char* format;
+    };
+    for (const Case& c : {Case{"rilievo.GIF", 0, "gif"}, Case{"rilievo.gif", 1, "gif"},
+                          Case{"disegno.bmp", 1, "bmp"}, Case{"disegno.gif.bmp", 1, "bmp"}}) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.filePath(QLatin1String(c.name));
+        dialogs->files = {path};
+        dialogs->chosenFilters = {c.filter};
+        form->Cmdsalva_Click();
         QImageReader reader(path);
-        EXPECT_EQ(reader.format(), QByteArray("gif")) << path.toStdString();
+        EXPECT_EQ(reader.format(), QByteArray(c.format));
         // The relief has fewer than 256 colours: the GIF keeps every one.
         EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), shown);
     }
 
-    // The preview's many random colours are reduced, and the file still opens.
+    // Without a suffix the filter decides. The preview's many random colours are
+    // reduced, and the file still opens.
     Screens::unloadAll();
     Random::seed(99);
     form = open();
