@@ -4,12 +4,16 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QMimeData>
 
 #include "input/RealInput.h"
+#include "shell/Canvas.h"
 #include "shell/Dialogs.h"
 #include "shell/RichTextBox.h"
 #include "variants/frmMandiversi.h"
+#include "verhulst/frmverhulst2.h"
 
 namespace {
 
@@ -51,4 +55,18 @@ TEST_F(ScreensInput, PastingIntoTheVariantTextBoxTakesPlainTextAndNothingFromAnE
         RealInput::key(&form, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(form.RiTeBox->toPlainText(), QStringLiteral("Istruzioni") + c.pasted);
     }
+}
+
+// The title label overlaps the picture's top rows: there the page, not the label,
+// is what the pupil sees, and the label's own text stays whole above it.
+TEST_F(ScreensInput, VerhulstPagesShowWholeUnderTheTitleLabel) {
+    frmverhulst2 form;
+    form.showScreen();
+    RealInput::activate(&form);
+    RealInput::click(form.lblpop);
+    const QRect picture(form.Picture1->mapTo(&form, QPoint(0, 0)), form.Picture1->size());
+    EXPECT_TRUE(form.grab().toImage().copy(picture).convertToFormat(QImage::Format_RGB32) ==
+                form.Picture1->image().convertToFormat(QImage::Format_RGB32));
+    QLabel* title = form.lblistruzioni;
+    EXPECT_LE(title->heightForWidth(title->width()), form.Picture1->y() - title->y());
 }
