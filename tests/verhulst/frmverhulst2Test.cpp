@@ -251,7 +251,7 @@ TEST_F(Verhulst, TwoAndAHalfFromPointTwelveSettlesAndGetsTheFirstComment) {
 }
 
 TEST_F(Verhulst, IncrementOutsideTheRangeIsRefusedWithTheMessageAndTheErrorLines) {
-    for (const char* text : {"9,9", "0,05", "3.5"}) {
+    for (const char* text : {"9,9", "0,05", "3.5", "1e400", "-1e400"}) {
         dialogs->shown.clear();
         picture->Cls();
         form->txtx->setText(QLatin1String(text));
