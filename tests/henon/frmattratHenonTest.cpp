@@ -235,19 +235,6 @@ TEST_F(HenonScreen, AClickOnThePictureEndsAHugeDrawing) {
     EXPECT_EQ(drawsSinceSeed(40000), 32000);
 }
 
-TEST_F(HenonScreen, ASecondClickOnDisegnaNestsADrawingAndBothEnd) {
-    QString captionDuring;
-    duringTheDrawing(form.get(), [this, &captionDuring] {
-        captionDuring = form->cmddisegna->text();
-        form->cmddisegna_Click();
-    });
-    form->cmddisegna_Click();
-    EXPECT_EQ(captionDuring, "attendere prego");
-    EXPECT_EQ(drawsSinceSeed(70000), 64000);
-    EXPECT_EQ(form->cmddisegna->text(), "Disegna");
-    EXPECT_GT(endNoteInk(), 50);
-}
-
 TEST_F(HenonScreen, AClickOnThePictureEndsNestedDrawingsToo) {
     form->Txtx->setText(QStringLiteral("1000000000"));
     int nested = 0;

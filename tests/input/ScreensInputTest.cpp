@@ -6,8 +6,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <functional>
 
+#include "henon/frmattratHenon.h"
 #include "input/RealInput.h"
 #include "shell/Canvas.h"
 #include "shell/Dialogs.h"
@@ -26,6 +32,24 @@ class ScreensInput : public ::testing::Test {
     }
     ScriptedDialogs* dialogs = nullptr;
 };
+
+// Pixels of a picture that differ from its background.
+int inkOf(const Canvas* picture) {
+    int ink = 0;
+    for (int x = 0; x < picture->image().width(); ++x) {
+        for (int y = 0; y < picture->image().height(); ++y) {
+            ink += picture->Point(x, y) != picture->BackColor() ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+// Clicks a control once the drawing its own click starts looks at the events.
+void clickStartingADrawing(QWidget* control, std::function<void()> during) {
+    QTimer::singleShot(0, control, std::move(during));
+    QThread::msleep(20);  // the drawing's first look at the events is then due at once
+    RealInput::click(control);
+}
 
 }  // namespace
 
@@ -69,4 +93,39 @@ TEST_F(ScreensInput, VerhulstPagesShowWholeUnderTheTitleLabel) {
                 form.Picture1->image().convertToFormat(QImage::Format_RGB32));
     QLabel* title = form.lblistruzioni;
     EXPECT_LE(title->heightForWidth(title->width()), form.Picture1->y() - title->y());
+}
+
+// A second DISEGNA during a drawing replaces it: the first one draws no more over the
+// new picture. A magnification the second click cannot read leaves the first going.
+TEST_F(ScreensInput, HenonDrawingReplacedByASecondClickDrawsNoMore) {
+    frmattratHenon form;
+    form.showScreen();
+    RealInput::activate(&form);
+    struct Case {
+        const char* typed;
+        const char* captionAfterIt;
+        bool replaced;
+    };
+    for (const Case& c : {Case{"0", "Disegna", true}, Case{"a", "attendere prego", false}}) {
+        SCOPED_TRACE(c.typed);
+        dialogs->shown.clear();
+        form.Txtx->setText(QStringLiteral("2"));
+        QString caption;
+        clickStartingADrawing(form.cmddisegna, [&] {
+            RealInput::click(form.Txtx);
+            RealInput::key(&form, Qt::Key_A, Qt::ControlModifier);
+            RealInput::type(&form, QLatin1String(c.typed));
+            RealInput::click(form.cmddisegna);
+            caption = form.cmddisegna->text();
+        });
+        EXPECT_EQ(caption, c.captionAfterIt);
+        EXPECT_EQ(form.cmddisegna->text(), "Disegna");
+        EXPECT_EQ(dialogs->messages().size(), c.replaced ? 0u : 1u);
+        // Magnification 0 puts every point on one pixel; 2 spreads them out.
+        if (c.replaced) {
+            EXPECT_EQ(inkOf(form.Picture1), 1);
+        } else {
+            EXPECT_GT(inkOf(form.Picture1), 1000);
+        }
+    }
 }
