@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "Canvas.h"
+#include "WrappedButton.h"
 
 namespace {
 
@@ -48,10 +49,7 @@ void setForeColor(QWidget* control, ColourNumber colour) {
 
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& toolTip) {
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setToolTip(toolTip);
-    return control;
+    return new WrappedButton(parent, name, caption, toolTip);
 }
 
 QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,

@@ -21,7 +21,7 @@ ColourNumber backColor(const QWidget* control);
 void setForeColor(QWidget* control, ColourNumber colour);
 
 // The controls of a screen, created under their program names (the object name) with
-// their design captions and tool tips.
+// their design captions and tool tips. Buttons wrap long captions (see WrappedButton).
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& toolTip = QString());
 QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
