@@ -107,6 +107,7 @@ void frmattratHenon::cmddisegna_Click() {
     }
     surface()->Cls();
     Picture1->Cls();
+    paintNow({cmddisegna});
 
     // The screen may be closed, and so destroyed, while the drawing yields.
     const QPointer<frmattratHenon> alive(this);

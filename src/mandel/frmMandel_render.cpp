@@ -81,6 +81,7 @@ bool frmMandel::drawMandelbrot() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
     for (QLineEdit* hidden : {Txtxini, Txtyini, Text3}) {
         hidden->hide();
     }
@@ -183,6 +184,7 @@ bool frmMandel::drawJulia() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
 
     const double z = DecimalEntry::read(txtingr);
     const EscapeTime::Weights weights = readWeights();

@@ -83,6 +83,14 @@ QScrollBar* newScrollBar(QWidget* parent, const char* name, int min, int max, in
     return bar;
 }
 
+void paintNow(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+        if (control->isVisible()) {
+            control->repaint();
+        }
+    }
+}
+
 QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
