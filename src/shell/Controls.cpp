@@ -57,6 +57,14 @@ QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
     auto* control = new QLineEdit(text, parent);
     control->setObjectName(QLatin1String(name));
     control->setToolTip(toolTip);
+    // A text the program writes shows from its start, the sign of a long number
+    // included; what the pupil types keeps its cursor (an edit marks the box modified).
+    control->setCursorPosition(0);
+    QObject::connect(control, &QLineEdit::textChanged, control, [control] {
+        if (!control->isModified()) {
+            control->setCursorPosition(0);
+        }
+    });
     return control;
 }
 

@@ -24,6 +24,7 @@ void setForeColor(QWidget* control, ColourNumber colour);
 // their design captions and tool tips. Buttons wrap long captions (see WrappedButton).
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& toolTip = QString());
+// A text box shows a text that the program writes from its first letter.
 QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
                       const QString& toolTip = QString());
 // Labels wrap their caption and show it from the top left, as long pages need.
