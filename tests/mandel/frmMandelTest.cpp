@@ -83,30 +83,6 @@ TEST_F(Explorer, PlacesItsControlsAroundTheCentreOfA1024By768Display) {
     EXPECT_EQ(form->vscrosso->value(), 200);
 }
 
-TEST_F(Explorer, MenuBarHoldsEveryItemInOrder) {
-    QStringList bar;
-    for (QAction* action : form->menuBar()->actions()) {
-        bar << action->text();
-    }
-    EXPECT_EQ(bar, (QStringList{"  ISTRUZIONI &MANDELBROT", "Mandelb&rot iniziale",
-                                "     ATTRATTORE DI HENON", "     KOCHISLE", "     VERHULST",
-                                "     FELCE"}));
-    QStringList items;
-    for (QAction* action : form->mnufile->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    EXPECT_EQ(items, (QStringList{"     ISTRU&ZIONI ", "-", "Insieme di Julia", "Animazioni ",
-                                  "Mandelb&rot diversi", "-", "Salva i Para&metri",
-                                  "Car&ica i Parametri", "Coordina&te  x e y", "Cic&li", "C&olore",
-                                  "-", "Le zone migliori", "-", "Bibliografia", "L'autore"}));
-    QStringList zones;
-    for (QAction* action : form->mnuzone->actions()) {
-        zones << action->text();
-    }
-    EXPECT_EQ(zones, (QStringList{"MiniMandel", "Code", "Palle", "Pizzo", "Spirale", "Fiocco",
-                                  "Occhio", "Stellamarina"}));
-}
-
 TEST_F(Explorer, APendingMoveShiftsTheCentreOnceAndIsCleared) {
     form->Txtxini->setText("0,25");
     form->Txtyini->setText("0,5");
