@@ -278,10 +278,10 @@ TEST_F(ExplorerBadText, TheDrawingAnswersEveryBoxForTheSetAndTheJuliaSets) {
     });
 }
 
-TEST_F(ExplorerBadText, ThePlacesReadTheColourBoxesAndThePendingMoveAsTheDrawingDoes) {
-    // A place writes its own view and draws it with the colours and move of the boxes.
-    const std::vector<Slot> read = boxes({form->txtpasso, form->Txtcolore, form->txtverde,
-                                          form->txtblu, form->Txtxini, form->Txtyini});
+TEST_F(ExplorerBadText, ThePlacesReadTheColourBoxesAsTheDrawingDoes) {
+    // A place writes its own view and draws it with the colours of the boxes.
+    const std::vector<Slot> read =
+        boxes({form->txtpasso, form->Txtcolore, form->txtverde, form->txtblu});
     const auto answer = [this](bool number, const QString&) { expectDrawingAnswer(number); };
     tryEveryBadText({
         {"mnuMandel_Click", read, [this] { form->mnuMandel_Click(); }, answer},
