@@ -124,6 +124,7 @@ bool frmMandel::drawMandelbrot() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
     for (QLineEdit* hidden : {Txtxini, Txtyini, Text3}) {
         hidden->hide();
     }
@@ -229,6 +230,7 @@ bool frmMandel::drawJulia() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
 
     const double z = DecimalEntry::read(txtingr);
     const EscapeTime::Weights weights = readWeights();

@@ -116,6 +116,7 @@ void frmMandiversi::showBusy(int pointer) {
     setBackColor(Cmdstart, Colour::Red);
     Cmdstart->setText(BusyCaption);
     setMousePointer(pointer);
+    paintNow({Cmdstart});
 }
 
 void frmMandiversi::showIdle() {

@@ -9,7 +9,6 @@
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
 #include "shell/Screens.h"
-#include "shell/WrappedButton.h"
 #include "verhulst/Logistic.h"
 #include "verhulst/frmverhulst2.h"
 
@@ -505,11 +504,3 @@ TEST_F(Verhulst, BackButtonShowsTheExplorer) {
     Screens::unloadAll();
 }
 
-TEST_F(Verhulst, LongCaptionsWrapInsideTheirButtons) {
-    for (QPushButton* button : {form->Cmdgrafico, form->Cmdper1, form->Cmdper2, form->Cmdper4,
-                                form->Cmdcaos, form->cmddisegna}) {
-        EXPECT_NE(qobject_cast<WrappedButton*>(button), nullptr)
-            << button->objectName().toStdString();
-    }
-    EXPECT_EQ(form->cmddisegna->text(), "Cambiamento parametrii");
-}
