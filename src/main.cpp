@@ -6,11 +6,13 @@
 #include "AllScreens.h"
 #include "shell/DisplayScale.h"
 #include "shell/Screens.h"
+#include "shell/Translations.h"
 
 int main(int argc, char* argv[]) {
     DisplayScale::prepare(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frattalia"));
+    installItalianTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -124,20 +124,22 @@ bool frmMandel::drawMandelbrot() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
     for (QLineEdit* hidden : {Txtxini, Txtyini, Text3}) {
         hidden->hide();
     }
     const float startTime = Clock::secondsSinceMidnight();
 
-    const double z = DecimalEntry::read(txtingr);
+    // A number too large to hold is out of range, and answered as such.
+    const double z = DecimalEntry::readUnbounded(txtingr);
     if (z > 25000000000.0 || z < 0.001) {
         MsgBox(QStringLiteral("Ingrandimento massimo 25 miliardi, cambialo!"));
         return false;
     }
     const int limit = EscapeTime::mandelCycleLimit(z, DecimalEntry::read(txtcicli));
     surface()->Cls();
-    const double typedX = DecimalEntry::read(Txtnx);
-    const double typedY = DecimalEntry::read(txtny);
+    const double typedX = DecimalEntry::readUnbounded(Txtnx);
+    const double typedY = DecimalEntry::readUnbounded(txtny);
     if (!centreInRange(typedX, typedY)) {
         return false;
     }
@@ -231,6 +233,7 @@ bool frmMandel::drawJulia() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
 
     const double z = DecimalEntry::read(txtingr);
     const EscapeTime::Weights weights = readWeights();
