@@ -8,6 +8,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-translations-l10n     # Qt's own dialogs and menus in Italian
   libgif-dev
   libhwy-dev                # the vector kernels, one source for every processor
   libgtest-dev libgmock-dev libbenchmark-dev

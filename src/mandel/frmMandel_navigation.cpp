@@ -19,8 +19,8 @@ constexpr double PageFontSize = 8;
 }  // namespace
 
 void frmMandel::pictmandel_MouseDown(int button, int, double x, double y) {
-    const double w = pictmandel->width();
-    const double h = pictmandel->height();
+    const double w = pictmandel->pixelSize().width();
+    const double h = pictmandel->pixelSize().height();
     QString moveX;
     QString moveY;
     try {
@@ -97,6 +97,11 @@ void frmMandel::Cmdschermo_MouseDown(int button, int, double, double) {
 }
 
 void frmMandel::Form_Click() {
+    // A click during a drawing stops it, and the screen comes back once it has returned.
+    if (drawingsRunning_ > 0) {
+        restoreWhenDrawn_ = true;
+        return;
+    }
     surface()->Cls();
     QWidget* const restored[] = {Cmdao,      vsccolori,  vscrosso,   vscverde,  vscblu,
                                  txtverde,   txtblu,     pictmandel, Txtnx,     txtpasso,

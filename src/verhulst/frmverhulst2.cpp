@@ -64,7 +64,7 @@ void frmverhulst2::createControls() {
     }
     // The zoom box keeps the place it was drawn at, at the top left.
     Txting = newTextBox(s, "Txting", QStringLiteral("1"));
-    Txting->setGeometry(8, 56, 25, 49);
+    ScreenLayout::setGeometry(Txting, QRect(8, 56, 25, 49));
 
     Cmdgrafico =
         new WrappedButton(s, "Cmdgrafico", QStringLiteral("Disegna il grafico"),
@@ -81,6 +81,9 @@ void frmverhulst2::createControls() {
     setBackColor(cmddisegna, PaleYellow);
     cmdInizio = newButton(s, "cmdInizio", QStringLiteral(" pag. Iniziale"));
     setBackColor(cmdInizio, Colour::Red);
+    // The title label reaches 10 rows into the picture, below its own text: there the
+    // pages' first lines must show.
+    Picture1->raise();
 }
 
 void frmverhulst2::wireEvents() {
