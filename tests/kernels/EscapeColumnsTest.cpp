@@ -2,6 +2,7 @@
 #include <hwy/targets.h>
 
 #include <cmath>
+#include <iostream>
 #include <vector>
 
 #include "PlainEscape.h"
@@ -118,6 +119,11 @@ TEST(EscapeColumns, EveryTargetGivesThePointsOfThePlainDefinitionBitForBit) {
     }
     const std::vector<std::int64_t> targets = EscapeTime::columnTargets();
     ASSERT_FALSE(targets.empty());
+    std::cout << "Columns compared on:";
+    for (std::int64_t target : targets) {
+        std::cout << ' ' << hwy::TargetName(target);
+    }
+    std::cout << '\n';
     const BestTargetAfterwards restore;
     for (std::int64_t target : targets) {
         SCOPED_TRACE(hwy::TargetName(target));
