@@ -189,18 +189,16 @@ TEST_F(IfsScreen, NuovoDisegnoDrawsTheGridAsAPlainRunOfItsMaps) {
 TEST_F(IfsScreen, ANumberTheRunCannotUseEndsItWithTheErrorPage) {
     struct Case {
         QLineEdit* box;
-        const char* text;
-        const char* maps;
+        const char *text, *maps;
         bool fails;
     };
     for (const Case& c : {
              Case{form->txtcol[1], "16", "4", true}, Case{form->txtcol[0], "-1", "4", true},
-             Case{form->Txta[1], "1E300", "4", true},  // the point runs away
-             Case{form->Txtvx, "1E300", "4", true},
+             Case{form->Txta[1], "1E300", "4", true}, Case{form->Txtvx, "1E300", "4", true},
              Case{form->Txta[3], "x", "3", true},      // a column left out is still read
              Case{form->txtcol[3], "16", "3", false},  // but not its colour
              Case{form->txtcol[0], "0", "4", false},   // black points
-             Case{form->Txta[3], "0.85", "4", false},  // a point for the comma: a wrong figure
+             Case{form->txtf[3], "0.2", "4", false},   // a point for the comma: a wrong figure
              Case{form->txtcicli, "0", "4", false},    // no point at all
          }) {
         SCOPED_TRACE(c.box->objectName().toStdString() + " " + c.text);
@@ -260,7 +258,7 @@ TEST_F(IfsScreen, ClosingOrUnloadingTheScreenEndsTheRunQuietly) {
     form->Cmd4_Click();
 }
 
-// Each label prints its page from where it begins, in place of the page before.
+// Each label prints its page from where it begins, in place of what was drawn.
 TEST_F(IfsScreen, EveryLabelPrintsItsPageWhereItBegins) {
     const std::pair<QWidget*, QPoint> pages[] = {
         {form->lblistruz, {0, 0}},   {form->Lblcolonna[2], {5, 150}}, {form->lblcicli, {40, 250}},
@@ -268,7 +266,9 @@ TEST_F(IfsScreen, EveryLabelPrintsItsPageWhereItBegins) {
         {form->lblriga[4], {2, 250}}};
     for (const auto& [label, at] : pages) {
         SCOPED_TRACE(label->objectName().toStdString());
+        form->Picture1->PSet(499, 499, Red);
         RealInput::click(label);
+        EXPECT_EQ(form->Picture1->Point(499, 499), Black);
         EXPECT_GT(inkIn(form->Picture1, QRect(at, QSize(300, 14)), Black), 100);
         EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, at.y()), Black), 0);
     }
