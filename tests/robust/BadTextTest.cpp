@@ -62,18 +62,16 @@ void tryEveryBadText(
             boxes[i]->setText(start[i]);
         }
         dialogs.shown.clear();
-        dialogs.inputs.clear();
     };
-    for (const Row& row : rows) {
-        const Answer& answer = row.answer;
-        for (QLineEdit* place : row.places.isEmpty() ? boxes : row.places) {
+    for (const auto& [name, run, places, answer] : rows) {
+        for (QLineEdit* place : places.isEmpty() ? boxes : places) {
             for (const auto& [text, value] : badTexts) {
-                SCOPED_TRACE((row.name + " " + place->objectName() + " \"" + text.left(12) + "\"")
-                                 .toStdString());
+                SCOPED_TRACE(
+                    (name + " " + place->objectName() + ": " + text.left(12)).toStdString());
                 reset();
                 place->setText(text);
                 stop();
-                EXPECT_NO_THROW(row.run());
+                EXPECT_NO_THROW(run());
                 // A stop gesture the run did not take must not reach the next one.
                 QCoreApplication::processEvents();
                 const std::vector<QString> shown = dialogs.messages();
@@ -92,17 +90,6 @@ void tryEveryBadText(
             }
         }
     }
-}
-
-// A click through the window at the drawing's first yield, or after a run that never
-// yields, if the control still asks for it then.
-void clickSoon(
-    QWidget* control, const std::function<bool()>& wanted = [] { return true; }) {
-    QTimer::singleShot(0, control, [=] {
-        if (wanted()) {
-            RealInput::click(control);
-        }
-    });
 }
 
 using ExplorerBadText = ScreenTest<frmMandel>;
@@ -187,14 +174,12 @@ TEST_F(ExplorerBadText, EveryHandlerAnswersWithItsMessageAndTheNextDrawingWorks)
     const auto stop = [this] {
         QCoreApplication::postEvent(form.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {}));
     };
-    tryEveryBadText(
-        *dialogs, form.get(), rows,
-        [this] {
-            form->cmddisegna_Click();
-            return form->cmddisegna->text() == "DISEGNA" &&
-                   inkIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::Black) > 10000;
-        },
-        stop);
+    const auto good = [this] {
+        form->cmddisegna_Click();
+        return form->cmddisegna->text() == "DISEGNA" &&
+               inkIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::Black) > 10000;
+    };
+    tryEveryBadText(*dialogs, form.get(), rows, good, stop);
     ParameterFile::setPath(QString());
 }
 
@@ -225,24 +210,23 @@ TEST_F(IfsBadText, ShowsItsErrorPageForEveryBoxItReads) {
     };
     // Its stop gesture: a second click on its button, while it says "Stop".
     const auto stop = [this] {
-        clickSoon(form->Cmd4, [this] { return form->Cmd4->text() == "Stop"; });
+        QTimer::singleShot(0, form.get(), [this] {
+            if (form->Cmd4->text() == "Stop") {
+                RealInput::click(form->Cmd4);
+            }
+        });
     };
-    tryEveryBadText(*dialogs, form.get(), {{HANDLER(Cmd4_Click), {}, page}}, finished, stop);
-    // Only the dust and the scribbles read boxes: colours from the palette (0 to 15 once
-    // rounded), the scribbles also their offsets.
+    // Only the dust and the scribbles of the ready-made figures read boxes: colours from
+    // the palette (0 to 15 once rounded), the scribbles also their offsets.
     const Answer offsets{{}, {}, [&] { return errorPage() && !advice(); }, advice};
     Answer colours = offsets;
     colours.refuses = [](double value) { return !(value >= -0.5 && value < 15.5); };
     const std::vector<Row> rows = {
+        {HANDLER(Cmd4_Click), {}, page},
         {HANDLER(cmdpolvere_Click), {form->txtcol[1], form->txtcol[2]}, colours},
         {HANDLER(cmdzig_Click), {form->txtcol[1]}, colours},
         {HANDLER(cmdzig_Click), {form->Txtvx, form->txtvy}, offsets}};
-    tryEveryBadText(*dialogs, form.get(), rows, [&] {
-        form->cmdpolvere_Click();
-        const bool dust = advice();
-        form->cmdzig_Click();
-        return dust && advice();
-    });
+    tryEveryBadText(*dialogs, form.get(), rows, finished, stop);
 }
 
 TEST_F(VerhulstBadText, AnswersWithItsErrorLinesOrItsPages) {
@@ -292,6 +276,7 @@ TEST_F(HenonBadText, AsksForANumberAndStopsOnAClick) {
                inkIn(form->Picture1, QRect(0, 0, 500, 500), form->Picture1->BackColor()) > 1000;
     };
     // Its stop gesture is a click on the picture.
-    tryEveryBadText(*dialogs, form.get(), {{HANDLER(cmddisegna_Click), {}, answer}}, good,
-                    [this] { clickSoon(form->Picture1); });
+    tryEveryBadText(*dialogs, form.get(), {{HANDLER(cmddisegna_Click), {}, answer}}, good, [this] {
+        QTimer::singleShot(0, form.get(), [this] { RealInput::click(form->Picture1); });
+    });
 }

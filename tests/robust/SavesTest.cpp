@@ -86,6 +86,10 @@ const Obstacle obstacles[] = {
     {"FolderInThePlace", "%1", false, RWX, RW, true, false},
 };
 
+void PrintTo(const Obstacle& obstacle, std::ostream* out) {
+    *out << obstacle.name;
+}
+
 class Saves : public ::testing::TestWithParam<Obstacle> {};
 
 }  // namespace
