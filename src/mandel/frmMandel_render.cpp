@@ -163,8 +163,9 @@ bool frmMandel::drawMandelbrot() {
 void frmMandel::drawSmallMandelbrot(const EscapeTime::View& view, int limit,
                                     const EscapeTime::Weights& weights, float startTime) {
     pictmandel->show();
-    blitPicture(pictmandel, EscapeTime::smallMandel(view, limit, weights, pictmandel->width(),
-                                                    pictmandel->height()));
+    const QSize size = pictmandel->pixelSize();
+    blitPicture(pictmandel,
+                EscapeTime::smallMandel(view, limit, weights, size.width(), size.height()));
     const Clock::Elapsed elapsed = Clock::elapsedBetween(startTime, Clock::secondsSinceMidnight());
 
     DecimalEntry::write(Textb, DecimalEntry::read(txtingr));
@@ -187,10 +188,12 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
     for (QWidget* control : hiddenInOrder) {
         control->hide();
     }
+    // The biggest picture the display can show: one point for each of its own pixels,
+    // the screen's size counted in them.
     Canvas* screen = surface();
-    const double wf = Width() / 15;
-    const double hf = Height() / 15;
-    screen->Cls();
+    screen->clsInDevicePixels();
+    const double wf = std::round(Width() / 15 * screen->pixelRatio());
+    const double hf = std::round(Height() / 15 * screen->pixelRatio());
     screen->PSet(120, 300, 1000);
     screen->Print(
         QStringLiteral("Clicca su un punto qualsiasi per tornare alla pagina precedente"));
