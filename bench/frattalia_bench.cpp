@@ -118,7 +118,7 @@ void ReferenceOcchio(benchmark::State& state) {
         colours.reserve(301 * 301);
         forEachSmallPoint(view, [&](double x0, double y0) {
             colours.push_back(
-                EscapeTime::mandelColour(plainSmallEscape(x0, y0, limit), StartColours));
+                EscapeTime::mandelColour(plainMandelEscape(x0, y0, limit, true), StartColours));
         });
         benchmark::DoNotOptimize(colours);
     });

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <tuple>
 
 #include "kernels/PlainEscape.h"
 #include "mandel/EscapeTime.h"
@@ -10,57 +12,63 @@ namespace {
 
 const EscapeTime::Weights StartColours{200, 125, 125, 1};
 
-ColourNumber expectedSmallPixel(double x0, double y0, int limit, const EscapeTime::Weights& w) {
-    const EscapeTime::Escape e = plainSmallEscape(x0, y0, limit);
-    if (e.r < 4) {
-        return 0;
+// The small picture's colour as defined: each weight times the count and the step,
+// rounded half to even, modulo 255, plus 1; black below r = 4.
+ColourNumber plainSmallColour(double x0, double y0, int limit, const EscapeTime::Weights& w) {
+    const EscapeTime::Escape e = plainMandelEscape(x0, y0, limit, true);
+    auto part = [&e, &w](double weight) { return std::lrint(weight * e.k * w.step) % 255 + 1; };
+    return e.r < 4 ? 0 : part(w.red) + 256 * part(w.green) + 65536 * part(w.blue);
+}
+
+// A picture's place and size, and every pixel, column by column, against its plain
+// definition.
+void expectPixels(const EscapeTime::Picture& picture, std::tuple<int, int, int, int> place,
+                  const std::function<ColourNumber(int, int)>& pixel) {
+    ASSERT_EQ(std::tuple(picture.left, picture.top, picture.columns, picture.rows), place);
+    ASSERT_FALSE(picture.failedAt);
+    for (int i = 0; i < picture.columns; ++i) {
+        for (int j = 0; j < picture.rows; ++j) {
+            ASSERT_EQ(picture.colours[static_cast<std::size_t>(i) * picture.rows + j], pixel(i, j))
+                << i << "," << j;
+        }
     }
-    auto part = [&e](double weight, double step) {
-        const long whole = std::lrint(weight * e.k * step);
-        return whole % 255 + 1;
-    };
-    return part(w.red, w.step) + 256 * part(w.green, w.step) + 65536 * part(w.blue, w.step);
 }
 
 }  // namespace
 
 TEST(EscapeTime, CycleLimitGrowsWithTheMagnificationAndTheGapsDoubleTheTypedCycles) {
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(1, 30), 70);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(0.001, 30), 70);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(5, 30), 70);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(5.5, 30), 60);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(6, 30), 110);     // 6/30 + 80 = 80.2
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(1000, 30), 143);  // 113.33
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(1000.5, 30), 60);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(1001, 30), 180);  // 150.4
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(500000, 30), 380);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(500001, 30), 385);  // 355.00001
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(50000000, 30), 880);
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(50000001, 30), 1230);       // 1200.05
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(25000000000.0, 30), 1255);  // 1225.25
-    EXPECT_EQ(EscapeTime::mandelCycleLimit(1, 32727), 32767);
-    EXPECT_THROW(EscapeTime::mandelCycleLimit(1, 32728), RuntimeFailure);
-    EXPECT_THROW(EscapeTime::mandelCycleLimit(5.5, 20000), RuntimeFailure);
-
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(1, 30), 90);
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(1000, 30), 423);  // 393.33
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(1000.5, 30), 30);
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(1001, 30), 831);
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(500000000, 30), 4230);
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(600000000, 30), 30);
-    EXPECT_EQ(EscapeTime::juliaCycleLimit(-1, 30), 30);
+    const auto M = EscapeTime::mandelCycleLimit;
+    const auto J = EscapeTime::juliaCycleLimit;
+    // The limit, or 0 where it does not fit in 16 bits.
+    const struct {
+        std::int16_t (*limit)(double, double);
+        double z, n;
+        int want;
+    } table[] = {{M, 1, 30, 70},         {M, 0.001, 30, 70},     {M, 5, 30, 70},
+                 {M, 5.5, 30, 60},       {M, 6, 30, 110},        {M, 1000, 30, 143},
+                 {M, 1000.5, 30, 60},    {M, 1001, 30, 180},     {M, 500000, 30, 380},
+                 {M, 500001, 30, 385},   {M, 50000000, 30, 880}, {M, 50000001, 30, 1230},
+                 {M, 25e9, 30, 1255},    {M, 1, 32727, 32767},   {M, 1, 32728, 0},
+                 {M, 5.5, 20000, 0},     {J, 1, 30, 90},         {J, 1000, 30, 423},
+                 {J, 1000.5, 30, 30},    {J, 1001, 30, 831},     {J, 500000000, 30, 4230},
+                 {J, 600000000, 30, 30}, {J, -1, 30, 30}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - table);
+        if (row.want == 0) {
+            EXPECT_THROW(row.limit(row.z, row.n), RuntimeFailure);
+        } else {
+            EXPECT_EQ(row.limit(row.z, row.n), row.want);
+        }
+    }
 }
 
 TEST(EscapeTime, ViewsAreSquaresAroundTheCentre) {
     const EscapeTime::View start = EscapeTime::mandelView(-0.75, 0, 1);
-    EXPECT_DOUBLE_EQ(start.xmin, -2);
-    EXPECT_DOUBLE_EQ(start.xmax, 0.5);
-    EXPECT_DOUBLE_EQ(start.ymin, -1.25);
-    EXPECT_DOUBLE_EQ(start.ymax, 1.25);
+    EXPECT_EQ(std::tuple(start.xmin, start.xmax, start.ymin, start.ymax),
+              std::tuple(-2.0, 0.5, -1.25, 1.25));
     const EscapeTime::View deep = EscapeTime::mandelView(0.25, -0.5, 5);
-    EXPECT_DOUBLE_EQ(deep.xmax - deep.xmin, 0.5);
-    EXPECT_DOUBLE_EQ(deep.ymin, -0.75);
-
+    EXPECT_EQ(std::tuple(deep.xmin, deep.xmax, deep.ymin, deep.ymax),
+              std::tuple(0.0, 0.5, -0.75, -0.25));
     const EscapeTime::View window = EscapeTime::juliaWindow(2);
     EXPECT_DOUBLE_EQ(window.xmin, -0.78125);
     EXPECT_DOUBLE_EQ(window.ymax, 0.78125);
@@ -68,41 +76,27 @@ TEST(EscapeTime, ViewsAreSquaresAroundTheCentre) {
     EXPECT_THROW(EscapeTime::juliaWindow(1e-320), RuntimeFailure);
 }
 
-TEST(EscapeTime, SmallPicturesColourEveryPixelFromTheIteration) {
-    struct Case {
-        double x, y, z;
-        EscapeTime::Weights weights;
-    };
-    // The start view, and weights that give negative colour numbers.
-    for (const Case& c :
-         {Case{-0.75, 0, 1, StartColours}, Case{-0.75, 0.1, 3, {-3, 250, -7, 0.5}}}) {
-        const EscapeTime::View view = EscapeTime::mandelView(c.x, c.y, c.z);
-        const int limit = EscapeTime::mandelCycleLimit(c.z, 30);
-        const EscapeTime::Picture picture =
-            EscapeTime::smallMandel(view, limit, c.weights, 300, 300);
-        ASSERT_EQ(picture.columns, 301);
-        ASSERT_EQ(picture.rows, 301);
-        EXPECT_EQ(picture.left, 0);
-        EXPECT_EQ(picture.top, 0);
-        EXPECT_FALSE(picture.failedAt);
-        for (int i = 0; i <= 300; ++i) {
-            const double x0 = (i / 300.0) * (view.xmax - view.xmin) + view.xmin;
-            for (int j = 0; j <= 300; ++j) {
-                const double y0 = (j / 300.0) * (view.ymin - view.ymax) + view.ymax;
-                ASSERT_EQ(picture.colours[static_cast<std::size_t>(i) * 301 + j],
-                          expectedSmallPixel(x0, y0, limit, c.weights))
-                    << i << "," << j;
-            }
-        }
-    }
-    const EscapeTime::Picture start =
-        EscapeTime::smallMandel(EscapeTime::mandelView(-0.75, 0, 1), 70, StartColours, 300, 300);
-    auto at = [&](int i, int j) { return start.colours[static_cast<std::size_t>(i) * 301 + j]; };
-    // The main cardioid is black, the far corner is coloured.
-    EXPECT_EQ(at(150, 150), 0);
-    EXPECT_NE(at(0, 0), 0);
-    // The set is symmetric about the real axis (row 150).
-    EXPECT_EQ(at(120, 100), at(120, 200));
+TEST(EscapeTime, PicturesColourEveryPixelFromThePlainIteration) {
+    // A view off the axis, and weights that give negative colour numbers and halves to
+    // round.
+    const EscapeTime::View view = EscapeTime::mandelView(-0.75, 0.1, 3);
+    const EscapeTime::Weights weights{-3, 250, -7, 0.5};
+    const int limit = EscapeTime::mandelCycleLimit(3, 30);
+    const EscapeTime::Picture small = EscapeTime::smallMandel(view, limit, weights, 300, 300);
+    expectPixels(small, {0, 0, 301, 301}, [&](int i, int j) {
+        return plainSmallColour((i / 300.0) * (view.xmax - view.xmin) + view.xmin,
+                                (j / 300.0) * (view.ymin - view.ymax) + view.ymax, limit, weights);
+    });
+    // The Julia set of -0.12 + 0.75 i from pixel (1, 1), the smallest imaginary part on
+    // top; black inside, else the weights plus the count.
+    const EscapeTime::Picture julia =
+        EscapeTime::julia(EscapeTime::juliaWindow(1), -0.12, 0.75, 90, StartColours);
+    const double d = 3.125 / 300;
+    expectPixels(julia, {1, 1, 300, 300}, [&](int i, int j) {
+        const EscapeTime::Escape e =
+            plainJuliaEscape(-1.5625 + (i + 1) * d, -1.5625 + (j + 1) * d, -0.12, 0.75, 90);
+        return e.r < 4 ? 0 : std::lrint(200 + 256 * 125 + 65536 * 125 + e.k);
+    });
 }
 
 TEST(EscapeTime, ColoursSpreadWithTheWeightsAndFailBeyondThirtyTwoBits) {
@@ -110,9 +104,12 @@ TEST(EscapeTime, ColoursSpreadWithTheWeightsAndFailBeyondThirtyTwoBits) {
     EXPECT_EQ(EscapeTime::mandelColour({3, 12}, StartColours), 91 + 256 * 121 + 65536 * 121);
     EXPECT_EQ(EscapeTime::mandelColour({71, 3.9}, StartColours), 0);
     EXPECT_EQ(EscapeTime::mandelColour({71, 4}, {0, 0, 0, 1}), 1 + 256 + 65536);
+    // Halves round to even: 0.5, 1.5 and 2.5 give 0, 2 and 2.
+    EXPECT_EQ(EscapeTime::mandelColour({1, 5}, {0.5, 1.5, 2.5, 1}), 1 + 256 * 3 + 65536 * 3);
     EXPECT_THROW(EscapeTime::mandelColour({3, 12}, {200, 125, 125, 1e7}), RuntimeFailure);
     EXPECT_EQ(EscapeTime::juliaColour({5, 4}, {200, 125, 125, 2}),
               200 + 256 * 125 + 65536 * 125 + 10);
+    EXPECT_EQ(EscapeTime::juliaColour({1, 4}, {0, 0, 0, 2.5}), 2);
     EXPECT_EQ(EscapeTime::juliaColour({5, 3.99}, StartColours), 0);
     EXPECT_THROW(EscapeTime::juliaColour({5, 4}, {0, 0, 0, 1e9}), RuntimeFailure);
 }
@@ -124,45 +121,16 @@ TEST(EscapeTime, AFailingColourKeepsThePixelsBeforeItInDrawingOrder) {
     const EscapeTime::View view = EscapeTime::mandelView(-0.75, 0, 0.5);
     const EscapeTime::Picture picture = EscapeTime::smallMandel(view, 70, risky, 300, 300);
     ASSERT_TRUE(picture.failedAt);
-    std::size_t expected = 0;
-    bool found = false;
-    for (int i = 0; i <= 300 && !found; ++i) {
-        for (int j = 0; j <= 300 && !found; ++j) {
-            const EscapeTime::Escape e =
-                EscapeTime::mandelPoint((i / 300.0) * 5 - 3.25, (j / 300.0) * -5 + 2.5, 70);
-            if (e.r >= 4 && e.k >= 2) {
-                found = true;
-            } else {
-                EXPECT_EQ(picture.colours[expected], EscapeTime::mandelColour(e, risky));
-                ++expected;
-            }
+    std::size_t pixel = 0;
+    for (; pixel < 301 * 301; ++pixel) {
+        const EscapeTime::Escape e =
+            plainMandelEscape(static_cast<double>(pixel / 301) / 300 * 5 - 3.25,
+                              static_cast<double>(pixel % 301) / 300 * -5 + 2.5, 70, true);
+        if (e.r >= 4 && e.k >= 2) {
+            break;
         }
+        EXPECT_EQ(picture.colours[pixel], EscapeTime::mandelColour(e, risky));
     }
-    EXPECT_GT(expected, 300u);
-    EXPECT_EQ(*picture.failedAt, expected);
-}
-
-TEST(EscapeTime, JuliaPictureStartsAtPixelOneWithTheSmallestImaginaryPartOnTop) {
-    const EscapeTime::View window = EscapeTime::juliaWindow(1);
-    const double cx = -0.12, cy = 0.75;
-    const EscapeTime::Picture picture = EscapeTime::julia(window, cx, cy, 90, StartColours);
-    EXPECT_EQ(picture.left, 1);
-    EXPECT_EQ(picture.top, 1);
-    ASSERT_EQ(picture.columns, 300);
-    const double d = 3.125 / 300;
-    for (auto [a, b] : {std::pair{1, 1}, {150, 150}, {300, 300}, {40, 200}, {220, 110}}) {
-        double zx = -1.5625 + a * d, zy = -1.5625 + b * d, r = 0;
-        double k = 0;
-        do {
-            k = k + 1;
-            const double sx = zx * zx, sy = zy * zy;
-            const double nzx = sx - sy + cx, nzy = 2 * zx * zy + cy;
-            r = sx + sy;
-            zx = nzx;
-            zy = nzy;
-        } while (r < 4 && k <= 90);
-        const ColourNumber expected = r < 4 ? 0 : std::lrint(200 + 256 * 125 + 65536 * 125 + k);
-        EXPECT_EQ(picture.colours[static_cast<std::size_t>(a - 1) * 300 + (b - 1)], expected)
-            << a << "," << b;
-    }
+    EXPECT_GT(pixel, 300u);
+    EXPECT_EQ(*picture.failedAt, pixel);
 }
