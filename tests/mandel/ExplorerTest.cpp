@@ -51,7 +51,7 @@ TEST_F(Explorer, EveryDrawingShowsItsExactPictureOrRefusesTheViewWithItsMessage)
     struct Drawing {
         const char *mode, *x, *y, *zoom, *caption, *xAfter;
         QString message = QString();  // none
-        QLineEdit* box = nullptr;  // typed in besides the view
+        QLineEdit* box = nullptr;     // typed in besides the view
         const char* typed = nullptr;
     };
     // Each with a pending move of 0,25 to the right; refused views keep the captions of
