@@ -208,7 +208,7 @@ TEST_F(ExplorerAmongScreens, EveryMenuItemOpensItsScreenOnceAndItsBackButtonKeep
         EXPECT_EQ(Screens::find(name), screen);
         dialogs->answers = {Dialogs::Answer::Yes};  // the variants ask before they close
         RealInput::click(screen->findChild<QPushButton*>(backButton));
-        EXPECT_EQ(Screens::show("frmMandel"), form);
+        ASSERT_EQ(Screens::show("frmMandel"), form);
         EXPECT_EQ(form->txtingr->text(), "125");
         // Leaving never hides the screen left, except the variants' own exit.
         EXPECT_EQ(screen && screen->isVisible(), QString(name) != "frmMandiversi");
