@@ -28,6 +28,9 @@ TEST(Listing, ShowsTheFileAsItStandsMarkupIncluded) {
     // Bytes that are not UTF-8 are an older listing's Latin-1.
     EXPECT_EQ(Listing::read(writeFile(folder, "vecchio.txt", "perch\xe8 cos\xec\r\nFINE\r\n")),
               QStringLiteral("perchè così\nFINE\n"));
+    // Its last letter too, where a UTF-8 letter would have begun.
+    EXPECT_EQ(Listing::read(writeFile(folder, "finale.txt", "FINE cos\xec")),
+              QStringLiteral("FINE così"));
     EXPECT_EQ(Listing::read(writeFile(folder, "vuoto.batch", "")), QString());
 }
 
