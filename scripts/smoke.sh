@@ -167,7 +167,6 @@ open_from_menu() {
   # shellcheck disable=SC2086
   xdotool windowfocus --sync "$explorer" key --delay 100 ${MENU_KEYS[$1]}
   window=$(xs_wait_window "$pid" "${SCREEN_TITLE[$1]}" 15) || fail "the menu did not open $1"
-  xs_origin "$1" "$window" >/dev/null  # found once, here, not in a subshell
   settle
 }
 
@@ -190,7 +189,7 @@ settle
 answer_dialogs
 [ "$answered" -eq 0 ] || fail "the explorer opened with a question"
 step="explorer: opened"
-xs_origin frmMandel "$explorer" >/dev/null
+XS_MENUBAR=$(xs_menubar_height "$explorer")
 check_controls frmMandel "$explorer" record
 
 click frmMandel "$explorer" left-click cmddisegna

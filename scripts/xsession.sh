@@ -231,7 +231,7 @@ xs_origin() {
     local left top
     read -r left top < <(xdotool getwindowgeometry --shell "$2" |
       awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"] }')
-    [ "$1" = frmMandel ] && top=$((top + $(xs_menubar_height "$2")))
+    [ "$1" = frmMandel ] && top=$((top + ${XS_MENUBAR:-$(xs_menubar_height "$2")}))
     XS_ORIGIN[$2]="$left $top"
   fi
   echo "${XS_ORIGIN[$2]}"
@@ -257,7 +257,7 @@ xs_bare_point() {
 }
 
 # The explorer's menu bar: the rows at the top of its window that are not the
-# surface's colour.
+# surface's colour, while the explorer is in front. The scripts keep it in XS_MENUBAR.
 xs_menubar_height() {
   local -a column points=()
   local y
