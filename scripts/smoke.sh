@@ -228,9 +228,12 @@ done
 step="exit"
 say "explorer: left-click Cmdpagini"
 xs_click_control "$(control frmMandel "$explorer" Cmdpagini)" 1
-dialog=$(xs_wait_window "$pid" frattalia 10) || fail "\"Termina il programma\" asked nothing"
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-xdotool key Return
+deadline=$((SECONDS + 10))
+until dialog=$(xs_windows "$pid" | awk '$2 == "dialog" { print $1; exit }') && [ -n "$dialog" ]; do
+  [ "$SECONDS" -le "$deadline" ] || fail "\"Termina il programma\" asked nothing"
+  sleep 0.1
+done
+xdotool windowfocus --sync "$dialog" key Return
 deadline=$((SECONDS + 15))
 while kill -0 "$pid" 2>/dev/null; do
   [ "$SECONDS" -le "$deadline" ] || fail "the program did not end after \"Termina il programma\""

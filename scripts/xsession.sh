@@ -112,6 +112,10 @@ t txtf0 170 274 33 25
 t txtf1 208 274 33 25
 t txtf2 246 274 33 25
 t txtf3 284 274 33 25
+t txtcol0 170 301 33 12
+t txtcol1 208 301 33 12
+t txtcol2 246 301 33 12
+t txtcol3 284 301 33 12
 l lblriga0 132 132 33 14
 l lblriga5 132 279 33 14
 l Lblcol 132 304 33 17
@@ -270,8 +274,8 @@ xs_menubar_height() {
   echo "$y"
 }
 
-# The point where a control's colour is read: inside a button's or a box's top left
-# corner, clear of captions and typed text; a label's bottom right corner.
+# The point where a control's colour is read, clear of captions and typed text: inside
+# a button's top left corner, a box's top right corner, a label's bottom right corner.
 xs_sample_point() {
   local kind=$1 x=$2 y=$3 w=$4 h=$5
   case $kind in
