@@ -95,23 +95,24 @@ void frmattratHenon::cmdInizio_Click() {
 }
 
 void frmattratHenon::cmddisegna_Click() {
-    cmddisegna->setText(QStringLiteral("attendere prego"));
-    // Read before anything is cleared, so a typing slip costs no picture.
+    // Read before anything changes, so a typing slip costs no picture and leaves a
+    // drawing under way as it is.
     double z = 0;
     try {
         z = DecimalEntry::read(Txtx);
     } catch (const RuntimeFailure&) {
         MsgBox(NotANumber);
-        cmddisegna->setText(QStringLiteral("Disegna"));
         return;
     }
+    cmddisegna->setText(QStringLiteral("attendere prego"));
     surface()->Cls();
     Picture1->Cls();
 
-    // The screen may be closed, and so destroyed, while the drawing yields.
+    // The screen may be closed, and so destroyed, while the drawing yields; a click
+    // on DISEGNA meanwhile starts a drawing that replaces this one.
     const QPointer<frmattratHenon> alive(this);
-    const int stopsBefore = stopsRequested_;
-    ++drawingsRunning_;
+    const int drawing = ++drawingsStarted_;
+    stopRequested_ = false;
     const double count = HenonMap::pointCount(z);
     HenonMap::Point point = HenonMap::Start;
     PointsAhead ahead(Picture1);
@@ -124,15 +125,14 @@ void frmattratHenon::cmddisegna_Click() {
         if (!ahead.lookAtEvents()) {
             continue;
         }
-        if (!alive) {
-            return;
+        if (!alive || drawingsStarted_ != drawing) {
+            return;  // the picture, the note and the button are the new drawing's
         }
-        if (stopsRequested_ != stopsBefore) {
+        if (stopRequested_) {
             break;
         }
     }
     ahead.putDown();
-    --drawingsRunning_;
 
     const QPoint centre = ScreenLayout::centre();
     surface()->PSet(centre.x() - 355, centre.y() - 100, Colour::Black);
@@ -140,10 +140,9 @@ void frmattratHenon::cmddisegna_Click() {
     cmddisegna->setText(QStringLiteral("Disegna"));
 }
 
+// Ends the drawing under way; the next drawing starts afresh.
 void frmattratHenon::Picture1_Click() {
-    if (drawingsRunning_ > 0) {
-        ++stopsRequested_;
-    }
+    stopRequested_ = true;
 }
 
 void frmattratHenon::lblatrattore_Click() {

@@ -26,15 +26,14 @@ class frmattratHenon : public Form {
     void cmddisegna_Click();
     void lblatrattore_Click();
     void lblingr_MouseDown(int button, int shift, double x, double y);
-    // During a drawing a click on the picture ends it (and any it runs inside).
+    // During a drawing a click on the picture ends it.
     void Picture1_Click();
 
   private:
     void createControls();
     void wireEvents();
 
-    // Drawings running, nested ones included.
-    int drawingsRunning_ = 0;
-    // Clicks that asked to stop; a drawing ends when this moves past what it saw at its start.
-    int stopsRequested_ = 0;
+    // Drawings started so far: one that sees a later start has been replaced by it.
+    int drawingsStarted_ = 0;
+    bool stopRequested_ = false;
 };

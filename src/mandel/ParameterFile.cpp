@@ -123,8 +123,9 @@ bool save(const Fields& fields) {
 }
 
 std::optional<Fields> load() {
+    // Opening a pipe or a device could wait for ever: only a plain file is read.
     QFile in(path());
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
     // The line is short; a larger file is not one of ours.

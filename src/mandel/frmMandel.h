@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "shell/Clock.h"
 #include "shell/Form.h"
@@ -202,6 +204,31 @@ class frmMandel : public Form {
     void commonEnd();
     // Thrown when the screen was unloaded while a drawing yielded.
     struct Unloaded {};
-    // Lets events run; leaves the drawing by Unloaded if one of them unloaded the screen.
+    // Thrown when events run by a drawing started another, which takes its place.
+    struct Replaced {};
+    // Lets events run inside a drawing, then leaves it by Unloaded or Replaced; a
+    // closed window ends it as a key would.
+    void letEventsRun(const std::function<void()>& yield);
+    // The full-screen drawing's look at the events.
     void yieldOrLeave();
+
+    // A drawing from its start to its end. While one runs, every key pressed in the
+    // window is the screen's, whatever holds the focus, and a click on the bare screen
+    // brings the controls back only once the drawing has returned.
+    class Drawing {
+      public:
+        explicit Drawing(frmMandel* form);
+        ~Drawing();
+        Drawing(const Drawing&) = delete;
+        Drawing& operator=(const Drawing&) = delete;
+
+      private:
+        QPointer<frmMandel> form_;
+    };
+    // Drawings started: one that lets events run was replaced when this has moved on.
+    int drawingsStarted_ = 0;
+    // Drawings running, nested ones included.
+    int drawingsRunning_ = 0;
+    bool restoreWhenDrawn_ = false;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -74,6 +74,8 @@ void frmMandel::mnuParametri_Click() {
         txtny->setText((*fields)[1]);
         txtcicli->setText((*fields)[2]);
         txtingr->setText((*fields)[3]);
+        // The saved view is whole: a point clicked on the old picture has no say in it.
+        clearPendingMove();
     }
 }
 

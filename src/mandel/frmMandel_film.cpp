@@ -81,6 +81,7 @@ void frmMandel::Cmdao_Click() {
             DecimalEntry::read(Txtcolore->text()) + 256 * DecimalEntry::read(txtverde->text()) +
             65536 * DecimalEntry::read(txtblu->text()) + DecimalEntry::read(txtpasso->text());
         const double q = DecimalEntry::read(Txtnx->text());
+        const Drawing drawing(this);
         double s = 0;
         for (double frame = 1; frame <= film.frames; ++frame) {
             QElapsedTimer shownSince;
@@ -88,9 +89,8 @@ void frmMandel::Cmdao_Click() {
             surface()->Cls();
             s += film.step;
             blitPicture(pictmandel, EscapeTime::filmFrame(s - 2, q, k));
-            holdFrame(shownSince);
-            // Closing the explorer ends the film as a stop does.
-            if (!alive || !isVisible() || stopRequested) {
+            letEventsRun([&shownSince] { holdFrame(shownSince); });
+            if (stopRequested) {
                 return;
             }
             Cmdao->setText(DecimalEntry::write(s - 2));
@@ -100,6 +100,10 @@ void frmMandel::Cmdao_Click() {
         Cmdao->setText(QStringLiteral("Animazione orrizontale"));
     } catch (const RuntimeFailure&) {
         // A number that is not one, or a colour beyond range, ends the film quietly.
+    } catch (const Unloaded&) {
+        // The screen is gone.
+    } catch (const Replaced&) {
+        // Another drawing has the picture now.
     }
 }
 

@@ -97,6 +97,11 @@ void frmMandel::Cmdschermo_MouseDown(int button, int, double, double) {
 }
 
 void frmMandel::Form_Click() {
+    // A click during a drawing stops it, and the screen comes back once it has returned.
+    if (drawingsRunning_ > 0) {
+        restoreWhenDrawn_ = true;
+        return;
+    }
     surface()->Cls();
     QWidget* const restored[] = {Cmdao,      vsccolori,  vscrosso,   vscverde,  vscblu,
                                  txtverde,   txtblu,     pictmandel, Txtnx,     txtpasso,

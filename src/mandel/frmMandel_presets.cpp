@@ -115,6 +115,8 @@ void frmMandel::applyPreset(const Preset& preset) {
     for (QLineEdit* box : {Txtnx, txtny, txtingr, txtcicli}) {
         box->show();
     }
+    // A place is a whole view: a point clicked on the old picture has no say in it.
+    clearPendingMove();
     cmddisegna_Click();
 }
 
@@ -160,6 +162,10 @@ void frmMandel::mnuMandiniz_Click() {
 }
 
 void frmMandel::mnuzone_Click() {
+    // A drawing under way keeps its screen; a place chosen from here replaces it.
+    if (drawingsRunning_ > 0) {
+        return;
+    }
     surface()->Cls();
     Txtnx->show();
     txtny->show();

@@ -1,13 +1,17 @@
 // The renderer behind "DISEGNA": reads the boxes, checks them, draws the Mandelbrot
 // set small or full screen, or a Julia set, then the chart and the report line.
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "frmMandel.h"
 #include "mandel/EscapeTime.h"
@@ -15,6 +19,7 @@
 #include "shell/Controls.h"
 #include "shell/DecimalEntry.h"
 #include "shell/Dialogs.h"
+#include "shell/MouseEvents.h"
 #include "shell/Numbers.h"
 #include "shell/RuntimeFailure.h"
 #include "shell/Yield.h"
@@ -39,6 +44,7 @@ void setIdle(QPushButton* drawButton, const QString& caption) {
 }  // namespace
 
 void frmMandel::cmddisegna_Click() {
+    const Drawing drawing(this);
     // A refused view leaves the centre the user had before pressing the button.
     const QString shownX = Txtnx->text();
     const QString shownY = txtny->text();
@@ -60,20 +66,57 @@ void frmMandel::cmddisegna_Click() {
         errorExit();
     } catch (const Unloaded&) {
         return;  // the screen is gone: nothing of it may be touched
+    } catch (const Replaced&) {
+        return;  // the screen belongs to the drawing that replaced this one
     }
     commonEnd();
 }
 
-void frmMandel::yieldOrLeave() {
+frmMandel::Drawing::Drawing(frmMandel* form) : form_(form) {
+    ++form->drawingsStarted_;
+    if (form->drawingsRunning_++ == 0) {
+        QCoreApplication::instance()->installEventFilter(form);
+    }
+}
+
+frmMandel::Drawing::~Drawing() {
+    if (!form_ || --form_->drawingsRunning_ > 0) {
+        return;
+    }
+    QCoreApplication::instance()->removeEventFilter(form_);
+    if (std::exchange(form_->restoreWhenDrawn_, false)) {
+        QTimer::singleShot(0, form_.data(), &frmMandel::Form_Click);
+    }
+}
+
+bool frmMandel::eventFilter(QObject* watched, QEvent* event) {
+    // Keys for the controls of this window only: a message box keeps its own.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        Form_KeyDown(key->key(), shiftState(key->modifiers()));
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmMandel::letEventsRun(const std::function<void()>& yield) {
     const QPointer<frmMandel> alive(this);
-    yieldToEvents();
+    const int started = drawingsStarted_;
+    yield();
     if (!alive) {
         throw Unloaded{};
     }
-    // A closed window ends its drawing as a key would.
+    if (drawingsStarted_ != started) {
+        throw Replaced{};
+    }
     if (!isVisible()) {
         stopRequested = true;
     }
+}
+
+void frmMandel::yieldOrLeave() {
+    letEventsRun(yieldToEvents);
 }
 
 bool frmMandel::drawMandelbrot() {
@@ -133,6 +176,8 @@ void frmMandel::drawSmallMandelbrot(const EscapeTime::View& view, int limit,
 
 void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
                                     const EscapeTime::Weights& weights) {
+    // The focus would pass down to the last box hidden, which would keep the keys.
+    setFocus();
     QWidget* const hiddenInOrder[] = {
         Cmdao,   vsccolori, vscrosso,      vscverde,   vscblu,    txtverde,  txtblu,   pictmandel,
         Txtnx,   txtcicli,  lblistruzione, CMDINGR,    Cmdsave,   txtpasso,  txtny,    cmddisegna,
@@ -239,6 +284,11 @@ void frmMandel::blitPicture(Canvas* canvas, const EscapeTime::Picture& picture) 
     const int fullColumns = static_cast<int>(count / picture.rows);
     canvas->blitColumns(picture.left, picture.top, fullColumns, picture.rows,
                         picture.colours.data());
+    // The print position ends on the last point, as when the points are set one by one.
+    if (count > 0) {
+        canvas->setCurrentX(picture.left + static_cast<double>((count - 1) / picture.rows));
+        canvas->setCurrentY(picture.top + static_cast<double>((count - 1) % picture.rows));
+    }
     if (picture.failedAt) {
         // The pixels before the failing one stay, as if drawn one by one.
         canvas->blitColumns(

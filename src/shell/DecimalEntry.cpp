@@ -26,9 +26,8 @@ locale_t plainNumbers() {
     return plain;
 }
 
-}  // namespace
-
-double read(const QString& text) {
+// The number a text holds, infinite when too large; not a number throws.
+double parse(const QString& text) {
     static const QRegularExpression number(
         QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?$"));
     QString cleaned = text.trimmed();
@@ -38,7 +37,13 @@ double read(const QString& text) {
     }
     cleaned.replace(QLatin1Char(','), QLatin1Char('.'));
     const QByteArray bytes = cleaned.toLatin1();
-    const double value = strtod_l(bytes.constData(), nullptr, plainNumbers());
+    return strtod_l(bytes.constData(), nullptr, plainNumbers());
+}
+
+}  // namespace
+
+double read(const QString& text) {
+    const double value = parse(text);
     if (!std::isfinite(value)) {
         throw RuntimeFailure("overflow");
     }
@@ -94,6 +99,10 @@ QString write(double value) {
 
 double read(const QLineEdit* box) {
     return read(box->text());
+}
+
+double readUnbounded(const QLineEdit* box) {
+    return parse(box->text());
 }
 
 void write(QLineEdit* box, double value) {

@@ -19,6 +19,10 @@ QString write(double value);
 double read(const QLineEdit* box);
 void write(QLineEdit* box, double value);
 
+// As read, but a number too large for a double gives an infinity of its sign: a box
+// with a range check then refuses it as out of range, not as no number.
+double readUnbounded(const QLineEdit* box);
+
 // Text printed on a canvas: as write, with a leading blank for non-negative numbers.
 QString printed(double value);
 

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTextOption>
 #include <cmath>
 #include <cstddef>
@@ -14,6 +13,7 @@
 #include "shell/DecimalEntry.h"
 #include "shell/Dialogs.h"
 #include "shell/Random.h"
+#include "shell/RichTextBox.h"
 #include "shell/RuntimeFailure.h"
 #include "shell/Screens.h"
 #include "shell/WrappedButton.h"
@@ -76,10 +76,8 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     cmdfine = new WrappedButton(s, "cmdfine", QStringLiteral("Fine"));
     placeInTwips(cmdfine, 6600, 4560, 1215, 495);
 
-    RiTeBox = new QTextEdit(s);
-    RiTeBox->setObjectName(QStringLiteral("RiTeBox"));
     // A listing is shown as it stands: pasted or loaded markup stays text.
-    RiTeBox->setAcceptRichText(false);
+    RiTeBox = new RichTextBox(s, "RiTeBox");
     RiTeBox->setTabChangesFocus(true);
     RiTeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Blanks at the end of a line take room as letters do, so a long run of them

@@ -5,7 +5,7 @@
 class Canvas;
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
+class RichTextBox;
 
 // The variant screen: Mandelbrot sets from changed formulas, the set of z^3 + c,
 // the banded relief, a listing viewer and picture saving.
@@ -22,7 +22,7 @@ class frmMandiversi : public Form {
     QPushButton* Cmdsalva;
     QPushButton* Cmdlistato;
     QPushButton* cmdfine;
-    QTextEdit* RiTeBox;
+    RichTextBox* RiTeBox;
 
     void Form_Load() override;
     void Cmdstart_Click();

@@ -1,10 +1,11 @@
 // The variant screen's files: a listing shown in the text box, the picture saved.
 #include <QCoreApplication>
-#include <QTextEdit>
+#include <QFileInfo>
 
 #include "frmMandiversi.h"
 #include "shell/Canvas.h"
 #include "shell/Dialogs.h"
+#include "shell/RichTextBox.h"
 #include "variants/GifFile.h"
 #include "variants/Listing.h"
 
@@ -38,8 +39,10 @@ void frmMandiversi::Cmdsalva_Click() {
     if (name.isEmpty()) {
         return;
     }
+    // The name's last suffix decides the format; the filter only where it names neither.
+    const QString suffix = QFileInfo(name).suffix().toLower();
     const bool gif =
-        filter == GifFilter || name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
+        suffix == QLatin1String("gif") || (suffix != QLatin1String("bmp") && filter == GifFilter);
     const bool saved = gif ? GifFile::write(Picture1->image(), name) : Picture1->saveBitmap(name);
     if (!saved) {
         reportPictureNotSaved(name);

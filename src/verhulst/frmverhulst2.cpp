@@ -81,6 +81,9 @@ void frmverhulst2::createControls() {
     setBackColor(cmddisegna, PaleYellow);
     cmdInizio = newButton(s, "cmdInizio", QStringLiteral(" pag. Iniziale"));
     setBackColor(cmdInizio, Colour::Red);
+    // The title label reaches 10 rows into the picture, below its own text: there the
+    // pages' first lines must show.
+    Picture1->raise();
 }
 
 void frmverhulst2::wireEvents() {

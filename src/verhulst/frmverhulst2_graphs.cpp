@@ -35,7 +35,7 @@ void frmverhulst2::Cmdgrafico_Click() {
     lblistruzioni->hide();
     double r = 0;
     try {
-        r = DecimalEntry::read(txtx);
+        r = DecimalEntry::readUnbounded(txtx);
         readPopulation(Txtu);  // checked here, read again for each graph
     } catch (const RuntimeFailure&) {
         // A box without a number gets the lines that ask about the comma.

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
@@ -54,32 +53,6 @@ int inkIn(const Canvas* canvas, const QRect& area, ColourNumber background) {
 void duringTheDrawing(QObject* context, std::function<void()> call) {
     QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
     QThread::msleep(20);  // the first look at the events is then due at once
-}
-
-void postClick(QWidget* widget) {
-    const QPointF at(20, 20);
-    const QPointF global = widget->mapToGlobal(at);
-    QCoreApplication::postEvent(
-        widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(
-        widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier));
-}
-
-void sendPress(QWidget* widget, Qt::MouseButton button) {
-    const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-}
-
-void sendClick(QWidget* widget, Qt::MouseButton button) {
-    sendPress(widget, button);
-    const QPointF at(5, 5);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &release);
 }
 
 class HenonScreen : public ::testing::Test {
@@ -171,26 +144,6 @@ TEST_F(HenonScreen, MagnificationOneDraws32000PointsInRandomColoursThenSaysTermi
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
-TEST_F(HenonScreen, MagnificationZeroPutsEveryPointOnPixel450By250) {
-    form->Txtx->setText(QStringLiteral("0"));
-    form->cmddisegna_Click();
-    EXPECT_EQ(drawsSinceSeed(40000), 30000);
-    Random::seed(Seed);
-    double last = 0;
-    for (int i = 0; i < 30000; ++i) {
-        last = Random::next();
-    }
-    EXPECT_EQ(form->Picture1->Point(450, 250), HenonMap::colour(last, 30000));
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 500), Colour::Black), 1);
-}
-
-TEST_F(HenonScreen, DecimalMagnificationWithACommaDraws35000Points) {
-    form->Txtx->setText(QStringLiteral("2,5"));
-    form->cmddisegna_Click();
-    EXPECT_EQ(drawsSinceSeed(40000), 35000);
-    EXPECT_EQ(form->cmddisegna->text(), "Disegna");
-}
-
 TEST_F(HenonScreen, MagnificationMinus15DrawsNothingAndEndsAtOnce) {
     form->cmddisegna_Click();
     form->Txtx->setText(QStringLiteral("-15"));
@@ -216,50 +169,6 @@ TEST_F(HenonScreen, ALetterForTheMagnificationGivesAMessageAndKeepsThePicture) {
     EXPECT_EQ(form->Picture1->Point(450, 250), drawn);
     EXPECT_EQ(form->Txtx->text(), "1E999");
     EXPECT_EQ(drawsSinceSeed(40000), 30000);
-}
-
-TEST_F(HenonScreen, AClickOnThePictureEndsAHugeDrawing) {
-    form->Txtx->setText(QStringLiteral("1000000000"));
-    postClick(form->Picture1);
-    form->cmddisegna_Click();
-    EXPECT_EQ(form->cmddisegna->text(), "Disegna");
-    EXPECT_GT(endNoteInk(), 50);
-    const long long drawn = drawsSinceSeed(10000000);
-    EXPECT_GT(drawn, 0);
-    EXPECT_LT(drawn, 10000000);
-    // Outside a drawing a click on the picture changes nothing.
-    form->Txtx->setText(QStringLiteral("1"));
-    form->Picture1_Click();
-    Random::seed(Seed);
-    form->cmddisegna_Click();
-    EXPECT_EQ(drawsSinceSeed(40000), 32000);
-}
-
-TEST_F(HenonScreen, ASecondClickOnDisegnaNestsADrawingAndBothEnd) {
-    QString captionDuring;
-    duringTheDrawing(form.get(), [this, &captionDuring] {
-        captionDuring = form->cmddisegna->text();
-        form->cmddisegna_Click();
-    });
-    form->cmddisegna_Click();
-    EXPECT_EQ(captionDuring, "attendere prego");
-    EXPECT_EQ(drawsSinceSeed(70000), 64000);
-    EXPECT_EQ(form->cmddisegna->text(), "Disegna");
-    EXPECT_GT(endNoteInk(), 50);
-}
-
-TEST_F(HenonScreen, AClickOnThePictureEndsNestedDrawingsToo) {
-    form->Txtx->setText(QStringLiteral("1000000000"));
-    int nested = 0;
-    duringTheDrawing(form.get(), [this, &nested] {
-        ++nested;
-        postClick(form->Picture1);
-        form->cmddisegna_Click();
-    });
-    form->cmddisegna_Click();
-    EXPECT_EQ(nested, 1);
-    EXPECT_EQ(form->cmddisegna->text(), "Disegna");
-    EXPECT_LT(drawsSinceSeed(10000000), 10000000);
 }
 
 TEST_F(HenonScreen, ClosingTheScreenDuringADrawingEndsItSafely) {
@@ -294,29 +203,4 @@ TEST_F(HenonScreen, LabelPrintsTheExplanationPageFromTheTopLeft) {
     EXPECT_EQ(inkIn(picture, QRect(0, 21 * static_cast<int>(line) + 21, 500, 180), Colour::Black),
               0);
     EXPECT_EQ(picture->Point(10, 10), Colour::Black);
-}
-
-TEST_F(HenonScreen, RightClickOnTheMagnificationLabelPrintsTheHint) {
-    form->cmddisegna_Click();
-    form->lblingr_MouseDown(1, 0, 5, 5);
-    EXPECT_NE(inkIn(form->Picture1, QRect(0, 150, 500, 200), Colour::Black), 0);
-    form->lblingr_MouseDown(2, 0, 5, 5);
-    EXPECT_GT(inkIn(form->Picture1, QRect(20, 100, 400, 12), Colour::Black), 100);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 99), Colour::Black), 0);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 115, 500, 385), Colour::Black), 0);
-}
-
-TEST_F(HenonScreen, MouseOnTheLabelsReachesTheirHandlers) {
-    sendClick(form->lblatrattore, Qt::RightButton);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 500), Colour::Black), 0);
-    // The page comes with the click, when the button is let go over the label.
-    sendPress(form->lblatrattore, Qt::LeftButton);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 500), Colour::Black), 0);
-    sendClick(form->lblatrattore, Qt::LeftButton);
-    EXPECT_GT(inkIn(form->Picture1, QRect(0, 0, 500, 14), Colour::Black), 100);
-    sendPress(form->lblingr, Qt::LeftButton);
-    EXPECT_GT(inkIn(form->Picture1, QRect(0, 0, 500, 14), Colour::Black), 100);
-    sendPress(form->lblingr, Qt::RightButton);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 14), Colour::Black), 0);
-    EXPECT_GT(inkIn(form->Picture1, QRect(20, 100, 400, 12), Colour::Black), 100);
 }

@@ -150,42 +150,6 @@ TEST_F(Explorer, RightClicksOnTheTogglesPrintTheirPagesInThePicture) {
     EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
 }
 
-TEST_F(Explorer, AClickOnTheScreenAfterAFullScreenPictureBringsTheControlsBack) {
-    form->Cmdmandel_Click();
-    form->Cmdmandel_Click();
-    form->Cmdschermo_Click();
-    form->cmddisegna_Click();
-    EXPECT_TRUE(form->pictmandel->isHidden());
-    EXPECT_GT(inkIn(form->surface(), QRect(0, 0, 1024, 600), Navy), 10000);
-
-    form->Form_Click();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             form->Cmdao,    form->vsccolori, form->vscrosso,  form->vscverde,
-             form->vscblu,   form->txtverde,  form->txtblu,    form->pictmandel,
-             form->Txtnx,    form->txtpasso,  form->txtny,     form->cmddisegna,
-             form->txtingr,  form->Cmdpagini, form->Cmdmandel, form->Cmdschermo,
-             form->txtcicli, form->lblcicli,  form->lblcolore, form->Txtcolore}) {
-        EXPECT_FALSE(control->isHidden()) << control->objectName().toStdString();
-    }
-    EXPECT_TRUE(form->lblistruzione->isHidden());
-    EXPECT_EQ(inkIn(form->surface(),
-                    QRect(0, 0, form->surface()->width(), form->surface()->height()), Navy),
-              0);
-}
-
-TEST_F(Explorer, TheCoordinatesItemExplainsTheTwoBoxes) {
-    form->Txtnx->hide();
-    form->coordinate_Click();
-    EXPECT_FALSE(form->Txtnx->isHidden());
-    EXPECT_FALSE(form->txtny->isHidden());
-    EXPECT_FALSE(form->lblistruzione->isHidden());
-    EXPECT_EQ(form->lblistruzione->text(),
-              " Sono le due caselle bianche, sopra il disegno.   Quella a sinistra, è la "
-              "coordinata  X - corrispondente alla parte reale (quella orrizontale)  e  quella a "
-              "destra  è la coordinta  Y  (quella verticale) ,   corrispondente alla parte "
-              "immaginaria  del numero complesso dell'insieme di Mandelbrot");
-}
-
 // Screens reached through the registry, as the program moves between them.
 class Hub : public ::testing::Test {
   protected:

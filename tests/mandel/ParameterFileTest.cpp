@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <thread>
 
 #include "mandel/ParameterFile.h"
 
@@ -108,6 +112,24 @@ TEST_F(SavedView, AFailedSaveKeepsTheViewSavedBefore) {
     EXPECT_FALSE(ParameterFile::save({"5", "6", "7", "8"}));
     ParameterFile::setPath(folder.filePath("dati/caos1.txt"));
     EXPECT_EQ(ParameterFile::load(), (Fields{"1", "2", "3", "4"}));
+}
+
+TEST_F(SavedView, APipeInTheFilesPlaceIsNotRead) {
+    ASSERT_TRUE(QDir().mkpath(folder.filePath("dati")));
+    const QByteArray pipe = QFile::encodeName(ParameterFile::path());
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    // A writer with a view: opening the pipe to read would wait for it, then read it.
+    std::thread writer([&pipe] {
+        const int out = open(pipe.constData(), O_WRONLY);
+        const char line[] = "\"1\",\"2\",\"3\",\"4\"\r\n";
+        EXPECT_GT(write(out, line, sizeof line - 1), 0);
+        close(out);
+    });
+    EXPECT_FALSE(ParameterFile::load().has_value());
+    // Lets the writer go when nothing read the pipe.
+    const int in = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    close(in);
 }
 
 }  // namespace

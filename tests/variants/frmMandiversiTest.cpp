@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
 #include "shell/Random.h"
+#include "shell/RichTextBox.h"
 #include "shell/Screens.h"
 #include "shell/WrappedButton.h"
 #include "variants/Relief.h"
@@ -276,41 +276,33 @@ TEST_F(VariantScreen, ReliefWidensTheAreaAndDisegnaPutsItBack) {
     EXPECT_EQ(form->Picture1->geometry(), QRect(104, 8, 200, 200));
 }
 
-TEST_F(VariantScreen, SavingAfterTheReliefStoresThe300PixelWideBitmap) {
-    form->Cmdtredi_Click();
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("rilievo.bmp"));
-    dialogs->files.push_back(path);
-    form->Cmdsalva_Click();
-    ASSERT_EQ(dialogs->shown.size(), 1u);
-    EXPECT_EQ(dialogs->shown[0].kind, ScriptedDialogs::Kind::SaveFile);
-    EXPECT_EQ(dialogs->shown[0].title, "Salva l'immagine con il testo");
-    QImageReader reader(path);
-    EXPECT_EQ(reader.format(), QByteArray("bmp"));
-    const QImage saved = reader.read();
-    EXPECT_EQ(saved.size(), QSize(300, 200));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form->Picture1->image().convertToFormat(QImage::Format_RGB32));
-}
-
-TEST_F(VariantScreen, GifFilterOrGifNameWritesARealGif) {
+// The relief is saved 300 pixels wide, in the format of the name's suffix.
+TEST_F(VariantScreen, TheNamesSuffixThenTheFilterChooseTheFormat) {
     form->Cmdtredi_Click();
     const QImage shown = form->Picture1->image().convertToFormat(QImage::Format_RGB32);
     QTemporaryDir folder;
-    const QString byName = folder.filePath(QStringLiteral("rilievo.GIF"));
-    const QString byFilter = folder.filePath(QStringLiteral("rilievo2.gif"));
-    dialogs->files = {byName, byFilter};
-    dialogs->chosenFilters = {0, 1};
-    form->Cmdsalva_Click();
-    form->Cmdsalva_Click();
-    for (const QString& path : {byName, byFilter}) {
+    struct Case {
+        const char* name;
+        int filter;
+        const char* format;
+    };
+    for (const Case& c : {Case{"rilievo.bmp", 0, "bmp"}, Case{"rilievo.GIF", 0, "gif"},
+                          Case{"rilievo.gif", 1, "gif"}, Case{"disegno.bmp", 1, "bmp"},
+                          Case{"disegno.gif.bmp", 1, "bmp"}}) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.filePath(QLatin1String(c.name));
+        dialogs->files = {path};
+        dialogs->chosenFilters = {c.filter};
+        form->Cmdsalva_Click();
+        EXPECT_EQ(dialogs->shown.back().title, "Salva l'immagine con il testo");
         QImageReader reader(path);
-        EXPECT_EQ(reader.format(), QByteArray("gif")) << path.toStdString();
+        EXPECT_EQ(reader.format(), QByteArray(c.format));
         // The relief has fewer than 256 colours: the GIF keeps every one.
         EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), shown);
     }
 
-    // The preview's many random colours are reduced, and the file still opens.
+    // Without a suffix the filter decides. The preview's many random colours are
+    // reduced, and the file still opens.
     Screens::unloadAll();
     Random::seed(99);
     form = open();

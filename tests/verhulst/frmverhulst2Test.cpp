@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
 
@@ -91,17 +89,6 @@ class Verhulst : public ::testing::Test {
         }
         EXPECT_EQ(differences, 0);
         EXPECT_GT(colourIn(QRect(0, 0, 480, lastRow + 1), LabelMark), 400);
-    }
-
-    static void send(QWidget* control, QEvent::Type type, Qt::MouseButton button) {
-        const QPointF inside(5, 5);
-        QMouseEvent event(type, inside, control->mapToGlobal(inside), button,
-                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &event);
-    }
-    static void click(QWidget* control, Qt::MouseButton button) {
-        send(control, QEvent::MouseButtonPress, button);
-        send(control, QEvent::MouseButtonRelease, button);
     }
 
     static inline const QRect Whole{0, 0, 500, 500};
@@ -250,39 +237,41 @@ TEST_F(Verhulst, TwoAndAHalfFromPointTwelveSettlesAndGetsTheFirstComment) {
     EXPECT_NE(picture->Point(10, 10), 1);
 }
 
-TEST_F(Verhulst, IncrementOutsideTheRangeIsRefusedWithTheMessageAndTheErrorLines) {
-    for (const char* text : {"9,9", "0,05", "3.5"}) {
+// An increment out of range, a number too large among them, gets the message; a box
+// without a number only the error lines.
+TEST_F(Verhulst, BadIncrementsAndPopulationsEndTheGraphsWithTheErrorLines) {
+    struct Case {
+        const char* increment;
+        const char* population;
+        bool refused;
+    };
+    for (const Case& c :
+         {Case{"9,9", "0,18", true}, Case{"0,05", "0,18", true}, Case{"3.5", "0,18", true},
+          Case{"1e400", "0,18", true}, Case{"-1e400", "0,18", true}, Case{"abc", "0,18", false},
+          Case{"", "0,18", false}, Case{"3,99", "x", false}, Case{"3,99", "1E40", false}}) {
+        SCOPED_TRACE(std::string(c.increment) + " " + c.population);
         dialogs->shown.clear();
         picture->Cls();
-        form->txtx->setText(QLatin1String(text));
+        form->txtx->setText(QLatin1String(c.increment));
+        form->Txtu->setText(QLatin1String(c.population));
         form->Cmdgrafico_Click();
-        ASSERT_EQ(dialogs->shown.size(), 1u) << text;
-        EXPECT_EQ(dialogs->shown[0].text, RangeRefused);
-        EXPECT_EQ(dialogs->shown[0].buttons, Dialogs::Buttons::Ok);
-        EXPECT_EQ(dialogs->shown[0].title, "frattalia");
+        ASSERT_EQ(dialogs->shown.size(), c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(dialogs->shown[0].text, RangeRefused);
+            EXPECT_EQ(dialogs->shown[0].buttons, Dialogs::Buttons::Ok);
+            EXPECT_EQ(dialogs->shown[0].title, "frattalia");
+        }
         expectGraphErrorLinesOnly();
-        EXPECT_EQ(form->txtx->text(), text);
+        EXPECT_EQ(form->txtx->text(), c.increment);
+        EXPECT_EQ(form->Txtu->text(), c.population);
     }
     // The bounds themselves are accepted.
     for (const char* text : {"0,1", "9,8"}) {
         dialogs->shown.clear();
         form->txtx->setText(QLatin1String(text));
+        form->Txtu->setText(QStringLiteral("0,18"));
         form->Cmdgrafico_Click();
         EXPECT_TRUE(dialogs->shown.empty()) << text;
-    }
-}
-
-TEST_F(Verhulst, BoxWithoutANumberEndsTheGraphsWithTheErrorLines) {
-    for (auto [increment, population] :
-         {std::pair{"abc", "0,18"}, {"", "0,18"}, {"3,99", "x"}, {"3,99", "1E40"}}) {
-        picture->Cls();
-        form->txtx->setText(QLatin1String(increment));
-        form->Txtu->setText(QLatin1String(population));
-        form->Cmdgrafico_Click();
-        expectGraphErrorLinesOnly();
-        EXPECT_TRUE(dialogs->shown.empty());
-        EXPECT_EQ(form->txtx->text(), increment);
-        EXPECT_EQ(form->Txtu->text(), population);
     }
 }
 
@@ -477,39 +466,6 @@ TEST_F(Verhulst, RunawayPopulationOrABadBoxOnThePresetsStillGivesTheirPages) {
     form->Txtu->setText(QStringLiteral("0,18"));
     form->Cmdper4_Click();
     EXPECT_GT(colourIn(Whole, LabelMark), 400);
-}
-
-TEST_F(Verhulst, LabelsPrintTheirPagesOnlyForTheirOwnButton) {
-    struct Case {
-        QWidget* control;
-        Qt::MouseButton printsWith;
-    };
-    for (const Case& c :
-         {Case{form->lblistruzioni, Qt::RightButton}, Case{form->Lblpopini, Qt::RightButton},
-          Case{form->Lblincr, Qt::LeftButton}, Case{form->lblpop, Qt::LeftButton}}) {
-        const Qt::MouseButton other =
-            c.printsWith == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
-        picture->Cls();
-        click(c.control, other);
-        EXPECT_TRUE(blank()) << c.control->objectName().toStdString();
-        click(c.control, c.printsWith);
-        EXPECT_GT(inkIn(QRect(0, 0, 500, 100)), 500) << c.control->objectName().toStdString();
-    }
-    // The buttons: the left button draws, the right one prints the page.
-    picture->Cls();
-    click(form->cmddisegna, Qt::RightButton);
-    EXPECT_EQ(colourIn(Whole, LabelMark), 0);
-    EXPECT_GT(inkIn(QRect(0, 0, 500, 130)), 500);
-    EXPECT_EQ(picture->FontSize(), 8);
-    click(form->cmddisegna, Qt::LeftButton);
-    EXPECT_GT(colourIn(Whole, LabelMark), 1000);
-    // The page prints in the green the diagram's closing line left.
-    click(form->Cmdgrafico, Qt::RightButton);
-    EXPECT_EQ(colourIn(Whole, LabelMark), 0);
-    EXPECT_EQ(inkIn(QRect(0, 260, 500, 240)), 0);
-    EXPECT_GT(inkIn(QRect(0, 0, 500, 200)), 1000);
-    click(form->Cmdgrafico, Qt::LeftButton);
-    EXPECT_GT(colourIn(Whole, LabelMark), 15);
 }
 
 TEST_F(Verhulst, HelpPagesLeaveTheirTextSizeAndColour) {
