@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -211,35 +209,6 @@ TEST_F(Hub, EveryMenuItemOpensItsScreenOnceAndTheBackButtonsKeepTheExplorersStat
         // Navigation never hides the screen left, except the variants' own exit.
         EXPECT_EQ(screen->isVisible(), std::string(d.screen) != "frmMandiversi");
     }
-}
-
-TEST_F(Hub, LeavingTheVariantsAsksAndOnlyYesUnloadsThem) {
-    explorer->mandiversi->trigger();
-    QPointer<Form> variants = Screens::find("frmMandiversi");
-    ASSERT_FALSE(variants.isNull());
-    auto* fine = variants->findChild<QPushButton*>("cmdfine");
-
-    dialogs->answers.push_back(Dialogs::Answer::No);
-    fine->click();
-    ASSERT_EQ(dialogs->shown.size(), 1u);
-    EXPECT_EQ(dialogs->shown[0].text, "Sei sicuro di voler USCIRE ?");
-    EXPECT_EQ(dialogs->shown[0].title, "Tessivelo");
-    EXPECT_EQ(dialogs->shown[0].buttons, Dialogs::Buttons::YesNo);
-    EXPECT_EQ(dialogs->shown[0].icon, Dialogs::Icon::Question);
-    EXPECT_EQ(Screens::find("frmMandiversi"), variants.data());
-    EXPECT_TRUE(variants->isVisible());
-
-    dialogs->answers.push_back(Dialogs::Answer::Yes);
-    fine->click();
-    EXPECT_EQ(Screens::find("frmMandiversi"), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(variants.isNull());
-
-    // The next opening loads it afresh.
-    explorer->mandiversi->trigger();
-    Form* again = Screens::find("frmMandiversi");
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(again->isLoaded());
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
-#include "shell/Screens.h"
 #include "shell/WrappedButton.h"
 #include "verhulst/Logistic.h"
 #include "verhulst/frmverhulst2.h"
@@ -497,12 +496,6 @@ TEST_F(Verhulst, HelpPagesLeaveTheirTextSizeAndColour) {
     EXPECT_EQ(picture->FontSize(), 8);
     EXPECT_EQ(picture->ForeColor(), Colour::Green);
     EXPECT_EQ(picture->Point(10, 10), Colour::Red);
-}
-
-TEST_F(Verhulst, BackButtonShowsTheExplorer) {
-    form->cmdInizio_Click();
-    EXPECT_NE(Screens::find(QStringLiteral("frmMandel")), nullptr);
-    Screens::unloadAll();
 }
 
 TEST_F(Verhulst, LongCaptionsWrapInsideTheirButtons) {
