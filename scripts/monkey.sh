@@ -275,7 +275,13 @@ control_action() {
     read -r kind name x y w h <<<"${controls[0]}"
   fi
   xdotool windowfocus "$window" 2>/dev/null || true
-  if [ "$kind" = t ]; then
+  if [ "$kind" = t ] && [ $((RANDOM % 5)) -eq 0 ]; then
+    act "paste into $screen.$name"
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1 key ctrl+v
+  elif [ "$kind" = t ] && [ $((RANDOM % 4)) -eq 0 ]; then
+    act "middle click into $screen.$name"
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 2
+  elif [ "$kind" = t ]; then
     text=$(pick garbage)
     act "type \"${text:0:20}\" into $screen.$name"
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1

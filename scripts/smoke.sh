@@ -54,7 +54,7 @@ alive() {
 # Waits until the program answers and the display stops changing.
 settle() {
   alive
-  xs_settle "$pid" 10000 || { alive; fail "the program did not answer for 10 s (a hang)"; }
+  xs_settle "$pid" 10000 "$explorer" || { alive; fail "the program did not answer for 10 s (a hang)"; }
 }
 
 # Answers every dialog on show with Enter, as its default button does; a dialog that is
@@ -120,7 +120,13 @@ check_controls() {
   [ ${#changed[@]} -eq 0 ] || fail "$screen's controls look otherwise: ${changed[*]}"
 }
 
-control() { xs_controls "$1" "$2" "[a-z]" | awk -v n="$3" '$2 == n'; }
+control() {
+  local line
+  while read -r line; do
+    [[ $line == *" $3 "* ]] && echo "$line"
+  done < <(xs_controls "$1" "$2" "[a-z]")
+  return 0
+}
 click() {
   step="$1: $3 $4"
   say "$1: $3 $4"
@@ -138,8 +144,8 @@ letters_in_boxes() {
   local screen=$1 window=$2 reader=${READER[$1]} kind name x y w h typing=() erasing=() boxes=0
   while read -r kind name x y w h; do
     boxes=$((boxes + 1))
-    typing+=(mousemove $((x + w - 4)) $((y + h / 2)) click 1 key ctrl+End a b c)
-    erasing+=(mousemove $((x + w - 4)) $((y + h / 2)) click 1 key ctrl+End BackSpace BackSpace BackSpace)
+    typing+=(mousemove $((x + w - 4)) $((y + h / 2)) click 1 key --delay 1 ctrl+End a b c)
+    erasing+=(mousemove $((x + w - 4)) $((y + h / 2)) click 1 key --delay 1 ctrl+End BackSpace BackSpace BackSpace)
   done < <(xs_controls "$screen" "$window" "t")
   step="$screen: letters in the boxes"
   say "$screen: types \"abc\" at the end of its $boxes boxes"
@@ -167,6 +173,7 @@ open_from_menu() {
   # shellcheck disable=SC2086
   xdotool windowfocus --sync "$explorer" key --delay 100 ${MENU_KEYS[$1]}
   window=$(xs_wait_window "$pid" "${SCREEN_TITLE[$1]}" 15) || fail "the menu did not open $1"
+  xs_origin "$1" "$window" >/dev/null
   settle
 }
 
@@ -186,10 +193,11 @@ say "started $program (process $pid)"
 explorer=$(xs_wait_explorer "$pid" 2>"$XS_TMP/why") || { alive; fail "$(cat "$XS_TMP/why")"; }
 say "the splash handed over to the explorer"
 settle
+XS_MENUBAR=$(xs_menubar_height "$explorer")
+xs_origin frmMandel "$explorer" >/dev/null  # kept for the walk, found here once
 answer_dialogs
 [ "$answered" -eq 0 ] || fail "the explorer opened with a question"
 step="explorer: opened"
-XS_MENUBAR=$(xs_menubar_height "$explorer")
 check_controls frmMandel "$explorer" record
 
 click frmMandel "$explorer" left-click cmddisegna

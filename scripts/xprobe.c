@@ -9,7 +9,10 @@
  *                                    first: "id kind left top width height title", where
  *                                    kind is screen, dialog, menu, tip or other
  *   xprobe pixels X Y [X Y ...]      the colour "r g b" of each point of the display
- *   xprobe checksum                  a checksum of the whole display's pixels
+ *   xprobe settle WINDOW TIMEOUT_MS  waits for the program's answer to a ping (exit 1
+ *                                    without one), then until the display stays the
+ *                                    same for 50 ms (exit 3 if it still changes after
+ *                                    8 s)
  * Window ids are decimal or hexadecimal, as xdotool prints them. */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -195,12 +198,12 @@ static int pixels(int count, char** points) {
     return 0;
 }
 
-static int checksum(void) {
+/* FNV-1a over the display's pixels, 8 bytes at a time: a changed pixel changes it. */
+static unsigned long long displayHash(void) {
     XImage* image = grab();
     if (!image) {
-        return 1;
+        return 0;
     }
-    /* FNV-1a over 8 bytes at a time: a changed pixel changes it. */
     unsigned long long hash = 1469598103934665603ULL;
     const size_t size = (size_t)image->bytes_per_line * (size_t)image->height;
     for (size_t i = 0; i + 8 <= size; i += 8) {
@@ -208,9 +211,25 @@ static int checksum(void) {
         memcpy(&word, image->data + i, sizeof word);
         hash = (hash ^ word) * 1099511628211ULL;
     }
-    printf("%016llx\n", hash);
     XDestroyImage(image);
-    return 0;
+    return hash;
+}
+
+static int settle(Window window, long timeoutMs) {
+    if (ping(window, timeoutMs) != 0) {
+        return 1;
+    }
+    const long end = nowMs() + 8000;
+    unsigned long long previous = displayHash();
+    while (nowMs() < end) {
+        usleep(50000);
+        const unsigned long long current = displayHash();
+        if (current == previous) {
+            return 0;
+        }
+        previous = current;
+    }
+    return 3;
 }
 
 static int quietErrors(Display* d, XErrorEvent* error) {
@@ -221,7 +240,7 @@ static int quietErrors(Display* d, XErrorEvent* error) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: xprobe ping|close|list|pixels|checksum ...\n");
+        fprintf(stderr, "usage: xprobe ping|close|list|pixels|settle ...\n");
         return 2;
     }
     display = XOpenDisplay(NULL);
@@ -242,8 +261,8 @@ int main(int argc, char** argv) {
         status = list(atol(argv[2]));
     } else if (strcmp(command, "pixels") == 0) {
         status = pixels(argc - 2, argv + 2);
-    } else if (strcmp(command, "checksum") == 0) {
-        status = checksum();
+    } else if (strcmp(command, "settle") == 0 && argc == 4) {
+        status = settle((Window)strtoul(argv[2], NULL, 0), atol(argv[3]));
     } else {
         fprintf(stderr, "xprobe: unknown command or arguments\n");
     }

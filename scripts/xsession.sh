@@ -201,18 +201,13 @@ xs_wait_explorer() {
 }
 
 # Waits until process $1 answers within $2 ms (fails if it does not: a hang) and the
-# display stops changing (8 s at most).
+# display stops changing (8 s at most). $3: the window to ask, the top one by default.
 xs_settle() {
-  local window previous="" current deadline=$((SECONDS + 8))
-  window=$(xs_windows "$1" | awk '$2 == "screen" || $2 == "dialog" { print $1; exit }')
-  [ -n "$window" ] && xs_probe ping "$window" "$2" || return 1
-  xs_pointer_away
-  while [ "$SECONDS" -le "$deadline" ]; do
-    current=$(xs_probe checksum)
-    [ "$current" = "$previous" ] && return 0
-    previous=$current
-    sleep 0.05
-  done
+  local window=${3:-}
+  [ -n "$window" ] ||
+    window=$(xs_windows "$1" | awk '$2 == "screen" || $2 == "dialog" { print $1; exit }')
+  [ -n "$window" ] || return 1
+  xs_probe settle "$window" "$2" || [ $? -eq 3 ]
 }
 
 # How far apart two colours "r g b" are: the sum of the channels' differences.
@@ -288,9 +283,10 @@ xs_sample_point() {
 # The pointer goes where it covers and highlights nothing.
 xs_pointer_away() { xdotool mousemove 1020 764; }
 
-# Clicks button $2 at the centre of the control "kind name x y w h" in $1.
+# Clicks button $2 at the centre of the control "kind name x y w h" in $1; the pointer
+# then goes away.
 xs_click_control() {
   local _k _n x y w h
   read -r _k _n x y w h <<<"$1"
-  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$2"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$2" mousemove 1020 764
 }
