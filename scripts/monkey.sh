@@ -21,7 +21,7 @@ HangMs=5000
 if [ -z "${MONKEY_ON_DISPLAY:-}" ]; then
   # shellcheck source=scripts/sanitizer.sh
   source scripts/sanitizer.sh
-  sanitizer_build --target frattalia >/dev/null
+  sanitizer_build --target frattalia
   echo "monkey: $seconds s with seed $seed; to replay: ./scripts/monkey.sh $seconds $seed"
   exec env MONKEY_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$seconds" "$seed"
 fi
