@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-translations-l10n     # Qt's own dialogs and menus in Italian
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-dejavu-extra

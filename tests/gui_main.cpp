@@ -6,6 +6,7 @@
 #include "AllScreens.h"
 #include "shell/Dialogs.h"
 #include "shell/ScreenLayout.h"
+#include "shell/Translations.h"
 
 int main(int argc, char** argv) {
     // Headless, on one 1024 x 768 screen without window frames, so a maximised
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installItalianTranslations(app);
     // The layout is that of the display the program is made for.
     ScreenLayout::setDisplaySize(QSize(1024, 768));
     Dialogs::install(std::make_unique<ScriptedDialogs>());

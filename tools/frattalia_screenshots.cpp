@@ -1,7 +1,8 @@
 // Opens every screen of the program, draws its main pictures through the screens'
 // own handlers and saves each screen as a PNG: the pictures of the README.
-// Usage: frattalia_screenshots <folder>
+// Usage: frattalia_screenshots [--scala <fattore>] <folder>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "koch/frmkochisle.h"
 #include "mandel/frmMandel.h"
 #include "shell/Dialogs.h"
+#include "shell/DisplayScale.h"
 #include "shell/Screens.h"
 #include "variants/frmMandiversi.h"
 #include "verhulst/frmverhulst2.h"
@@ -166,16 +168,22 @@ void henon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-        return 2;
-    }
+    // The screens at the scale the program would take on this display, or at --scala.
+    DisplayScale::prepare(argc, argv);
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOption(DisplayScale::option());
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("where the PNGs go"));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
+        parser.showHelp(2);
+    }
+    const QString target = parser.positionalArguments().constFirst();
     QApplication::setApplicationName(QStringLiteral("frattalia"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    folder.setPath(QString::fromLocal8Bit(argv[1]));
+    folder.setPath(target);
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(target));
         return 1;
     }
     // Nobody answers dialogs here: the film's length comes from this script.

@@ -107,6 +107,7 @@ void frmattratHenon::cmddisegna_Click() {
     cmddisegna->setText(QStringLiteral("attendere prego"));
     surface()->Cls();
     Picture1->Cls();
+    paintNow({cmddisegna});
 
     // The screen may be closed, and so destroyed, while the drawing yields; a click
     // on DISEGNA meanwhile starts a drawing that replaces this one.

@@ -124,6 +124,7 @@ void Frmfelce::Cmd4_Click() {
         Picture1->Print(line);
     }
     setPresetsEnabled(false);
+    paintNow({Cmd4, Picture1});
 
     PointsAhead ahead(Picture1);
     try {
@@ -229,6 +230,7 @@ void Frmfelce::presetRun(const Ifs::Preset& preset, const QStringList& advice) {
     }
     Picture1->PSet(10, 420, Black);
     Picture1->Print(Waiting);
+    paintNow({Picture1});
 
     std::vector<BoxColour> boxes = colourBoxes(txtcol);
     BoxNumber dx(Txtvx);

@@ -19,8 +19,8 @@ constexpr double PageFontSize = 8;
 }  // namespace
 
 void frmMandel::pictmandel_MouseDown(int button, int, double x, double y) {
-    const double w = pictmandel->width();
-    const double h = pictmandel->height();
+    const double w = pictmandel->pixelSize().width();
+    const double h = pictmandel->pixelSize().height();
     QString moveX;
     QString moveY;
     try {

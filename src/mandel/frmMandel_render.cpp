@@ -124,20 +124,22 @@ bool frmMandel::drawMandelbrot() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
     for (QLineEdit* hidden : {Txtxini, Txtyini, Text3}) {
         hidden->hide();
     }
     const float startTime = Clock::secondsSinceMidnight();
 
-    const double z = DecimalEntry::read(txtingr);
+    // A number too large to hold is out of range, and answered as such.
+    const double z = DecimalEntry::readUnbounded(txtingr);
     if (z > 25000000000.0 || z < 0.001) {
         MsgBox(QStringLiteral("Ingrandimento massimo 25 miliardi, cambialo!"));
         return false;
     }
     const int limit = EscapeTime::mandelCycleLimit(z, DecimalEntry::read(txtcicli));
     surface()->Cls();
-    const double typedX = DecimalEntry::read(Txtnx);
-    const double typedY = DecimalEntry::read(txtny);
+    const double typedX = DecimalEntry::readUnbounded(Txtnx);
+    const double typedY = DecimalEntry::readUnbounded(txtny);
     if (!centreInRange(typedX, typedY)) {
         return false;
     }
@@ -161,8 +163,9 @@ bool frmMandel::drawMandelbrot() {
 void frmMandel::drawSmallMandelbrot(const EscapeTime::View& view, int limit,
                                     const EscapeTime::Weights& weights, float startTime) {
     pictmandel->show();
-    blitPicture(pictmandel, EscapeTime::smallMandel(view, limit, weights, pictmandel->width(),
-                                                    pictmandel->height()));
+    const QSize size = pictmandel->pixelSize();
+    blitPicture(pictmandel,
+                EscapeTime::smallMandel(view, limit, weights, size.width(), size.height()));
     const Clock::Elapsed elapsed = Clock::elapsedBetween(startTime, Clock::secondsSinceMidnight());
 
     DecimalEntry::write(Textb, DecimalEntry::read(txtingr));
@@ -185,10 +188,12 @@ void frmMandel::drawLargeMandelbrot(const EscapeTime::View& view, int limit,
     for (QWidget* control : hiddenInOrder) {
         control->hide();
     }
+    // The biggest picture the display can show: one point for each of its own pixels,
+    // the screen's size counted in them.
     Canvas* screen = surface();
-    const double wf = Width() / 15;
-    const double hf = Height() / 15;
-    screen->Cls();
+    screen->clsInDevicePixels();
+    const double wf = std::round(Width() / 15 * screen->pixelRatio());
+    const double hf = std::round(Height() / 15 * screen->pixelRatio());
     screen->PSet(120, 300, 1000);
     screen->Print(
         QStringLiteral("Clicca su un punto qualsiasi per tornare alla pagina precedente"));
@@ -228,6 +233,7 @@ bool frmMandel::drawJulia() {
     cmddisegna->setText(Busy);
     CMDINGR->setText(Busy);
     setMousePointer(Hourglass);
+    paintNow({cmddisegna, CMDINGR});
 
     const double z = DecimalEntry::read(txtingr);
     const EscapeTime::Weights weights = readWeights();

@@ -14,6 +14,7 @@
 #include "Fonts.h"
 #include "MouseEvents.h"
 #include "RuntimeFailure.h"
+#include "ScreenLayout.h"
 
 namespace {
 
@@ -22,21 +23,23 @@ constexpr double kCoordinateLimit = 2147483647.0 / 15;
 // 96 dots per inch, so a point size gives the same pixels on every screen and offscreen.
 constexpr int kDotsPerMetre = 3780;
 
-QImage blankImage(QSize size, QRgb fill) {
+// Finer pixels get a finer resolution, so text keeps its size.
+QImage blankImage(QSize size, QRgb fill, double pixelRatio) {
     QImage image(size, QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMetre);
-    image.setDotsPerMeterY(kDotsPerMetre);
+    const int dotsPerMetre = qRound(kDotsPerMetre * pixelRatio);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     image.fill(fill);
     return image;
 }
 
-// Makes the image the widget's size, keeping what is drawn at the top left. Also
-// called before drawing, because a hidden widget gets no resize event until shown.
-void fitImage(QImage& image, QSize size, QRgb fill) {
+// Makes the image this size, keeping what is drawn at the top left. Also called
+// before drawing, because a hidden widget gets no resize event until shown.
+void fitImage(QImage& image, QSize size, QRgb fill, double pixelRatio) {
     if (image.size() == size) {
         return;
     }
-    QImage fitted = blankImage(size, fill);
+    QImage fitted = blankImage(size, fill, pixelRatio);
     const int columns = std::min(image.width(), size.width());
     const int rows = std::min(image.height(), size.height());
     for (int y = 0; y < rows; ++y) {
@@ -63,13 +66,29 @@ void clipSteps(std::int64_t start, int step, std::int64_t low, std::int64_t high
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     // Empty until the surface has its size, so it then starts in the background colour
     // set meanwhile rather than in the default one.
-    image_ = blankImage(QSize(0, 0), Colour::toQRgb(backColor_));
+    image_ = blankImage(QSize(0, 0), Colour::toQRgb(backColor_), pixelRatio_);
     // paintEvent covers every pixel, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize Canvas::pixelSize() const {
+    const QSizeF design =
+        pictureSize_.isValid() ? QSizeF(pictureSize_) : QSizeF(size()) / ScreenLayout::scale();
+    return (design * pixelRatio_).toSize();
+}
+
+QPointF Canvas::toPixels(const QPointF& position) const {
+    return position * pixelRatio_ / ScreenLayout::scale();
+}
+
 void Canvas::fitToWidget() {
-    fitImage(image_, size(), Colour::toQRgb(backColor_));
+    fitImage(image_, pixelSize(), Colour::toQRgb(backColor_), pixelRatio_);
+}
+
+void Canvas::updatePixels(const QRect& pixels) {
+    const double toLogical = ScreenLayout::scale() / pixelRatio_;
+    update(QRectF(QPointF(pixels.topLeft()) * toLogical, QSizeF(pixels.size()) * toLogical)
+               .toAlignedRect());
 }
 
 void Canvas::setBackColor(ColourNumber colour) {
@@ -159,6 +178,18 @@ void Canvas::plotLine(int x1, int y1, int x2, int y2, QRgb rgb) {
 }
 
 void Canvas::Cls() {
+    clear(1);
+}
+
+void Canvas::clsInDevicePixels() {
+    clear(devicePixelRatioF() * ScreenLayout::scale());
+}
+
+void Canvas::clear(double pixelRatio) {
+    if (pixelRatio != pixelRatio_) {
+        pixelRatio_ = pixelRatio;
+        image_ = blankImage(pixelSize(), Colour::toQRgb(backColor_), pixelRatio_);
+    }
     fitToWidget();
     image_.fill(Colour::toQRgb(backColor_));
     currentX_ = 0;
@@ -337,12 +368,14 @@ void Canvas::blitColumns(int left, int top, int columns, int rows, const ColourN
     }
     // Only the block changed: repainting the rest of a large surface at every look at
     // the events would cost more than computing the block.
-    update(QRect(left + static_cast<int>(firstColumn), top + static_cast<int>(firstRow),
-                 static_cast<int>(endColumn - firstColumn), static_cast<int>(endRow - firstRow)));
+    updatePixels(QRect(left + static_cast<int>(firstColumn), top + static_cast<int>(firstRow),
+                       static_cast<int>(endColumn - firstColumn),
+                       static_cast<int>(endRow - firstRow)));
 }
 
 ColourNumber Canvas::Point(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width() || y >= height()) {
+    const QSize size = pixelSize();
+    if (x < 0 || y < 0 || x >= size.width() || y >= size.height()) {
         return -1;
     }
     // A hidden widget's image may not have caught up with a resize yet; the new
@@ -365,9 +398,14 @@ bool Canvas::saveBitmap(const QString& path) const {
 void Canvas::paintEvent(QPaintEvent* /*event*/) {
     fitToWidget();
     QPainter painter(this);
-    // Nearest neighbour, so a high-DPI screen shows sharp pixels, not a blur.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), image_);
+    // Each pixel of the picture covers this many logical pixels, and this many of the
+    // display's.
+    const double toLogical = ScreenLayout::scale() / pixelRatio_;
+    const double enlargement = toLogical * devicePixelRatioF();
+    // A whole number of them shows sharp blocks; a fraction would make some columns
+    // and rows one pixel wider than the rest, so there the picture is smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, enlargement != std::round(enlargement));
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) * toLogical), image_);
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
@@ -377,7 +415,7 @@ void Canvas::resizeEvent(QResizeEvent* event) {
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
-    const QPointF position = event->position();
+    const QPointF position = toPixels(event->position());
     emit mouseDown(mouseButtonNumber(event->button()), shiftState(event->modifiers()), position.x(),
                    position.y());
     // A picture area takes its clicks: the screen behind it must not see them too.

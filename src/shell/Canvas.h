@@ -10,7 +10,9 @@
 // A drawing surface over a persistent image of its own pixel size: the picture
 // that is shown, kept when covered, and saved. Coordinates are pixels from the
 // top-left corner; fractional ones round to the grid and what falls outside is
-// clipped. A coordinate beyond the surface's range is a RuntimeFailure.
+// clipped. A coordinate beyond the surface's range is a RuntimeFailure. Its pixels
+// are the design's (ScreenLayout): where the interface is enlarged or shrunk, the
+// picture is too, by whole pixels at a whole-number factor, smoothly otherwise.
 class Canvas : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +38,14 @@ class Canvas : public QWidget {
     void setMousePointer(int pointer);
 
     void Cls();
+    // Cls that also makes the surface count in the display's own pixels until the next
+    // Cls, its text keeping its size: for the drawing that uses every pixel there is.
+    void clsInDevicePixels();
+    // Surface pixels to a pixel of the design: 1, or more after clsInDevicePixels.
+    double pixelRatio() const { return pixelRatio_; }
+    // A picture area has this many pixels of the design whatever its size on screen;
+    // a screen's own surface, without one, has as many as its size holds.
+    void setPictureSize(const QSize& size) { pictureSize_ = size; }
     void PSet(double x, double y, ColourNumber colour);
     // PSet for a run of points, with one repaint for all of them: for drawings that
     // put down thousands of points between two looks at the events.
@@ -61,6 +71,9 @@ class Canvas : public QWidget {
     // The colour number of a pixel, or -1 outside the surface.
     ColourNumber Point(int x, int y) const;
     const QImage& image() const { return image_; }
+    // The size of the picture in its own pixels: its widget's size in the design's
+    // pixels, unless it has a picture size.
+    QSize pixelSize() const;
     // Writes the picture as a Windows bitmap; false when the file cannot be written.
     bool saveBitmap(const QString& path) const;
 
@@ -76,13 +89,20 @@ class Canvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // Makes the image the widget's size (a hidden widget gets no resize event).
+    // A point of the widget in surface pixels.
+    QPointF toPixels(const QPointF& position) const;
+    // Makes the image the picture's size (a hidden widget gets no resize event).
     void fitToWidget();
+    void clear(double pixelRatio);
+    // Repaints the part of the widget that shows these pixels of the image.
+    void updatePixels(const QRect& pixels);
     int toPixel(double coordinate) const;
     void stamp(int x, int y, QRgb rgb);
     void plotLine(int x1, int y1, int x2, int y2, QRgb rgb);
 
     QImage image_;
+    double pixelRatio_ = 1;
+    QSize pictureSize_;
     ColourNumber backColor_ = Colour::White;
     ColourNumber foreColor_ = Colour::Black;
     double fontSize_ = 8;

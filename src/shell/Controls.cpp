@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "Canvas.h"
+#include "WrappedButton.h"
 
 namespace {
 
@@ -48,10 +49,7 @@ void setForeColor(QWidget* control, ColourNumber colour) {
 
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& toolTip) {
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setToolTip(toolTip);
-    return control;
+    return new WrappedButton(parent, name, caption, toolTip);
 }
 
 QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
@@ -59,6 +57,14 @@ QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& text,
     auto* control = new QLineEdit(text, parent);
     control->setObjectName(QLatin1String(name));
     control->setToolTip(toolTip);
+    // A text the program writes shows from its start, the sign of a long number
+    // included; what the pupil types keeps its cursor (an edit marks the box modified).
+    control->setCursorPosition(0);
+    QObject::connect(control, &QLineEdit::textChanged, control, [control] {
+        if (!control->isModified()) {
+            control->setCursorPosition(0);
+        }
+    });
     return control;
 }
 
@@ -83,6 +89,14 @@ QScrollBar* newScrollBar(QWidget* parent, const char* name, int min, int max, in
     bar->setSingleStep(1);
     bar->setPageStep(largeChange);
     return bar;
+}
+
+void paintNow(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+        if (control->isVisible()) {
+            control->repaint();
+        }
+    }
 }
 
 QAction* newMenuItem(QMenu* menu, const char* name, const QString& caption) {

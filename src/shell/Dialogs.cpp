@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -93,8 +95,26 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(defaultText);
+    // A long prompt wraps at half the display, at most 500 pixels, as a message box
+    // wraps its text, so the box and its buttons stay on the display; where the
+    // position asked for would push it past an edge, it moves in just enough.
+    const QRect display = box.screen()->availableGeometry();
+    const int wrapWidth = std::min(display.width() / 2, 500);
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->fontMetrics().horizontalAdvance(prompt) > wrapWidth) {
+            label->setWordWrap(true);
+            label->setMinimumWidth(wrapWidth);
+        }
+    }
+    box.setMaximumWidth(display.width());
     if (position) {
-        box.move(*position);
+        box.adjustSize();
+        QRect placed(*position, box.size());
+        placed.moveRight(std::min(placed.right(), display.right()));
+        placed.moveBottom(std::min(placed.bottom(), display.bottom()));
+        placed.moveLeft(std::max(placed.left(), display.left()));
+        placed.moveTop(std::max(placed.top(), display.top()));
+        box.move(placed.topLeft());
     }
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

@@ -20,11 +20,11 @@ Form::Form(const QString& caption, ColourNumber backColour, QWidget* parent)
 }
 
 double Form::Width() const {
-    return frameGeometry().width() * 15.0;
+    return frameGeometry().width() / ScreenLayout::scale() * 15.0;
 }
 
 double Form::Height() const {
-    return frameGeometry().height() * 15.0;
+    return frameGeometry().height() / ScreenLayout::scale() * 15.0;
 }
 
 void Form::setMousePointer(int pointer) {
@@ -43,7 +43,7 @@ void Form::showScreen() {
         return;
     }
     if (clientSize_.isValid()) {
-        QRect area(QPoint(0, 0), clientSize_);
+        QRect area = ScreenLayout::toLogical(QRect(QPoint(0, 0), clientSize_));
         area.moveCenter(ScreenLayout::availableArea().center());
         setGeometry(area);
         show();

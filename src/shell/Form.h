@@ -14,7 +14,7 @@ class Form : public QMainWindow {
     Form(const QString& caption, ColourNumber backColour, QWidget* parent = nullptr);
 
     Canvas* surface() const { return surface_; }
-    // Outer size in twips, 15 to a pixel.
+    // Outer size in twips, 15 to a pixel of the design.
     double Width() const;
     double Height() const;
     // Pointer over the whole screen, numbered as Canvas::setMousePointer numbers them.

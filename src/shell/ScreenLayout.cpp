@@ -5,11 +5,18 @@
 #include <QWidget>
 #include <optional>
 
+#include "Canvas.h"
+
 namespace ScreenLayout {
 namespace {
 std::optional<QSize>& setSize() {
     static std::optional<QSize> size;
     return size;
+}
+
+double& layoutScale() {
+    static double factor = 1;
+    return factor;
 }
 }  // namespace
 
@@ -33,14 +40,37 @@ QRect availableArea() {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+double scale() {
+    return layoutScale();
+}
+
+void setScale(double factor) {
+    layoutScale() = factor;
+}
+
+QRect toLogical(const QRect& design) {
+    const double k = scale();
+    const int left = qRound(design.x() * k);
+    const int top = qRound(design.y() * k);
+    return QRect(left, top, qRound((design.x() + design.width()) * k) - left,
+                 qRound((design.y() + design.height()) * k) - top);
+}
+
 QPoint centre() {
     const QSize size = displaySize();
-    return {size.width() / 2, size.height() / 2};
+    return {static_cast<int>(size.width() / scale()) / 2,
+            static_cast<int>(size.height() / scale()) / 2};
+}
+
+void setGeometry(QWidget* control, const QRect& design) {
+    if (auto* picture = qobject_cast<Canvas*>(control)) {
+        picture->setPictureSize(design.size());
+    }
+    control->setGeometry(toLogical(design));
 }
 
 void place(QWidget* control, int dx, int dy, int width, int height) {
-    const QPoint c = centre();
-    control->setGeometry(c.x() + dx, c.y() + dy, width, height);
+    setGeometry(control, QRect(centre() + QPoint(dx, dy), QSize(width, height)));
 }
 
 void place(std::initializer_list<Placement> table) {

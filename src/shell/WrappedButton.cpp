@@ -13,6 +13,7 @@ WrappedButton::WrappedButton(QWidget* parent, const char* name, const QString& c
     : QPushButton(caption, parent) {
     setObjectName(QLatin1String(name));
     setToolTip(toolTip);
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void WrappedButton::paintEvent(QPaintEvent* /*event*/) {

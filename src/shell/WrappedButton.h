@@ -4,7 +4,9 @@
 
 // A button whose caption runs over as many lines as the button's width needs,
 // centred, as the long captions of the narrow buttons need. text() stays the caption
-// exactly as given; blanks at its ends do not push it off centre.
+// exactly as given; blanks at its ends do not push it off centre. Every mouse press on
+// it is its own: the buttons it does not act on (right, middle) never reach the screen
+// behind it either.
 class WrappedButton : public QPushButton {
     Q_OBJECT
   public:

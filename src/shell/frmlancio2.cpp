@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "Random.h"
+#include "ScreenLayout.h"
 #include "Screens.h"
 #include "SplashPicture.h"
 
@@ -26,17 +27,17 @@ frmlancio2::frmlancio2(QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(false);
     Picture1 = newPicture(s, "Picture1", Colour::WindowGrey);
-    Picture1->setGeometry(168, 104, 217, 137);
+    ScreenLayout::setGeometry(Picture1, QRect(168, 104, 217, 137));
 
     Label1 = newLabel(s, "Label1", QStringLiteral("L'insieme  di  Mandelbrot   e  di  Julia"));
-    Label1->setGeometry(64, 8, 481, 33);
+    ScreenLayout::setGeometry(Label1, QRect(64, 8, 481, 33));
     Label1->setFont(screenFont(18, true));
     setForeColor(Label1, 128);
     Label2 = newLabel(s, "Label2", QStringLiteral("Un viaggio tra i frattali e il caos"));
-    Label2->setGeometry(8, 56, 249, 17);
+    ScreenLayout::setGeometry(Label2, QRect(8, 56, 249, 17));
     setForeColor(Label2, 8388608);
     Label4 = newLabel(s, "Label4", QStringLiteral("Da  il meglio  con  risoluzione  1024x768 "));
-    Label4->setGeometry(88, 272, 353, 17);
+    ScreenLayout::setGeometry(Label4, QRect(88, 272, 353, 17));
     Label4->setFont(screenFont(12, true));
 
     connect(Timer1, &QTimer::timeout, this, &frmlancio2::Timer1_Timer);

@@ -15,6 +15,7 @@
 #include "shell/Random.h"
 #include "shell/RichTextBox.h"
 #include "shell/RuntimeFailure.h"
+#include "shell/ScreenLayout.h"
 #include "shell/Screens.h"
 #include "shell/WrappedButton.h"
 #include "variants/Relief.h"
@@ -30,7 +31,9 @@ constexpr int NoDrop = 12;
 // Where "Disegna" and "Mandel alla terza" put the picture area, and where the
 // relief moves it, in twips.
 constexpr int PictureLeft = 1560;
+constexpr int PictureTop = 120;
 constexpr int PictureWidth = 3000;
+constexpr int PictureHeight = 3000;
 constexpr int ReliefLeft = 200;
 constexpr int ReliefWidth = 4500;
 
@@ -44,7 +47,8 @@ int pixels(int twips) {
 }
 
 void placeInTwips(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+    ScreenLayout::setGeometry(control,
+                              QRect(pixels(left), pixels(top), pixels(width), pixels(height)));
 }
 
 }  // namespace
@@ -62,7 +66,7 @@ frmMandiversi::frmMandiversi(QWidget* parent)
     placeInTwips(Text1, 5760, 120, 495, 495);
     Picture1 = newPicture(s, "Picture1", Colour::Black);
     Picture1->setFocusPolicy(Qt::TabFocus);
-    placeInTwips(Picture1, PictureLeft, 120, PictureWidth, 3000);
+    placeInTwips(Picture1, PictureLeft, PictureTop, PictureWidth, PictureHeight);
     Cmdterza = new WrappedButton(s, "Cmdterza", QStringLiteral("Mandel alla terza"));
     setBackColor(Cmdterza, Colour::Green);
     placeInTwips(Cmdterza, 6480, 960, 1215, 495);
@@ -109,13 +113,14 @@ void frmMandiversi::Form_Load() {
 }
 
 void frmMandiversi::placePicture(int leftTwips, int widthTwips) {
-    Picture1->setGeometry(pixels(leftTwips), Picture1->y(), pixels(widthTwips), Picture1->height());
+    placeInTwips(Picture1, leftTwips, PictureTop, widthTwips, PictureHeight);
 }
 
 void frmMandiversi::showBusy(int pointer) {
     setBackColor(Cmdstart, Colour::Red);
     Cmdstart->setText(BusyCaption);
     setMousePointer(pointer);
+    paintNow({Cmdstart});
 }
 
 void frmMandiversi::showIdle() {

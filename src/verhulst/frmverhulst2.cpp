@@ -64,7 +64,7 @@ void frmverhulst2::createControls() {
     }
     // The zoom box keeps the place it was drawn at, at the top left.
     Txting = newTextBox(s, "Txting", QStringLiteral("1"));
-    Txting->setGeometry(8, 56, 25, 49);
+    ScreenLayout::setGeometry(Txting, QRect(8, 56, 25, 49));
 
     Cmdgrafico =
         new WrappedButton(s, "Cmdgrafico", QStringLiteral("Disegna il grafico"),

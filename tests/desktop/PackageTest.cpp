@@ -84,7 +84,7 @@ TEST(DebianPackage, UnpacksWithEveryFileWhereTheEntrySaysAndNamesItsLibraries) {
         runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
     ASSERT_EQ(depends.exitCode, 0) << depends.output.toStdString();
     for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libqt6concurrent6",
-                                "libgif7", "libstdc++6", "libc6"}) {
+                                "libgif7", "libstdc++6", "libc6", "qt6-translations-l10n"}) {
         EXPECT_TRUE(depends.output.contains(QLatin1String(library)))
             << library << " missing from: " << depends.output.toStdString();
     }

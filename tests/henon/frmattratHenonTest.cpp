@@ -91,29 +91,6 @@ TEST_F(HenonScreen, PlacesItsControlsAroundTheCentreOfA1024By768Display) {
     }
 }
 
-TEST_F(HenonScreen, OpensWithItsCaptionsColoursAndTips) {
-    EXPECT_EQ(form->surface()->BackColor(), ScreenBack);
-    EXPECT_EQ(form->surface()->Point(5, 5), ScreenBack);
-    EXPECT_EQ(form->surface()->ForeColor(), 192);
-    EXPECT_DOUBLE_EQ(form->surface()->FontSize(), 12);
-    EXPECT_TRUE(form->surface()->FontBold());
-    EXPECT_EQ(form->Txtx->text(), "1");
-    EXPECT_EQ(form->Txtx->toolTip(), "Inserisci il numero degli ingrandimenti");
-    EXPECT_EQ(form->cmddisegna->text(), "disegna");
-    EXPECT_EQ(backColor(form->cmddisegna), Colour::Green);
-    EXPECT_EQ(form->cmdInizio->text(), "pag.iniziale");
-    EXPECT_EQ(backColor(form->cmdInizio), Colour::Red);
-    EXPECT_EQ(form->lblingr->text(), "ingrandimenti >");
-    EXPECT_EQ(form->lblingr->toolTip(), "Clicca con il tasto destro del mouse");
-    EXPECT_EQ(backColor(form->lblingr), 12640511);
-    EXPECT_EQ(form->lblatrattore->text(), "Cos'è  L'ATTRATTORE DI HENON");
-    EXPECT_EQ(form->lblatrattore->toolTip(), "Clicca qui per saperlo");
-    EXPECT_EQ(backColor(form->lblatrattore), 12648447);
-    EXPECT_EQ(form->Picture1->BackColor(), Colour::Black);
-    EXPECT_EQ(form->Picture1->ForeColor(), Colour::White);
-    EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, 500), Colour::Black), 0);
-}
-
 TEST_F(HenonScreen, MagnificationOneDraws32000PointsInRandomColoursThenSaysTerminato) {
     form->cmddisegna_Click();
     EXPECT_EQ(drawsSinceSeed(40000), 32000);

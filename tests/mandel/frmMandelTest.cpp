@@ -88,7 +88,7 @@ TEST_F(Explorer, APendingMoveShiftsTheCentreOnceAndIsCleared) {
 }
 
 TEST_F(Explorer, RefusesMagnificationsOutsideTheRangeAndKeepsTheCentre) {
-    for (const char* magnification : {"0,0005", "30000000000", "-1"}) {
+    for (const char* magnification : {"0,0005", "30000000000", "-1", "1e400", "-1e400"}) {
         dialogs->shown.clear();
         form->txtingr->setText(QString::fromLatin1(magnification));
         form->Txtxini->setText("0,5");
@@ -114,7 +114,8 @@ TEST_F(Explorer, ChecksTheCentreAsTyped) {
     };
     for (const Case& c :
          {Case{"-4,5", "0", XRefused}, Case{"3,01", "0", XRefused}, Case{"0.5", "0", XRefused},
-          Case{"0", "3,6", YRefused}, Case{"0", "-3,51", YRefused}}) {
+          Case{"-1e400", "0", XRefused}, Case{"0", "3,6", YRefused}, Case{"0", "-3,51", YRefused},
+          Case{"0", "1e400", YRefused}}) {
         dialogs->shown.clear();
         form->Txtnx->setText(c.x);
         form->txtny->setText(c.y);

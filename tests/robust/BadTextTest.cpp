@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <set>
@@ -47,6 +48,16 @@ const QStringList& badTexts() {
         QStringLiteral("-3"),
     };
     return texts;
+}
+
+// A number too large to hold: boxes with a range check refuse it by their range.
+bool tooLargeToHold(const QString& text) {
+    const QLineEdit box(text);
+    try {
+        return std::isinf(DecimalEntry::readUnbounded(&box));
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
 }
 
 bool readable(const QString& text) {
@@ -229,10 +240,13 @@ class ExplorerBadText : public BadText {
         return boxes({form->Txtcolore, form->txtverde, form->txtblu, form->txtpasso});
     }
 
-    // A box the drawing cannot read gives the input error and the error exit; other
-    // texts may be refused by their range.
-    void expectDrawingAnswer(bool number) const {
-        if (!number) {
+    // A box the drawing cannot read gives the input error and the error exit; a number
+    // too large to hold gets one message, the range's where the box has one; other texts
+    // may be refused by their range.
+    void expectDrawingAnswer(bool number, const QString& text) const {
+        if (!number && tooLargeToHold(text)) {
+            EXPECT_EQ(dialogs->messages().size(), 1u);
+        } else if (!number) {
             EXPECT_EQ(dialogs->messages(), std::vector<QString>{ExplorerInputError});
             EXPECT_EQ(form->cmddisegna->text(), "Disegna");
             EXPECT_EQ(form->MousePointer(), 2);
@@ -256,7 +270,9 @@ class ExplorerBadText : public BadText {
 }  // namespace
 
 TEST_F(ExplorerBadText, TheDrawingAnswersEveryBoxForTheSetAndTheJuliaSets) {
-    const auto answer = [this](bool number, const QString&) { expectDrawingAnswer(number); };
+    const auto answer = [this](bool number, const QString& text) {
+        expectDrawingAnswer(number, text);
+    };
     tryEveryBadText({
         {"cmddisegna_Click", drawingBoxes(), [this] { form->cmddisegna_Click(); }, answer},
         {"cmddisegna_Click Julia", drawingBoxes(),
@@ -282,7 +298,9 @@ TEST_F(ExplorerBadText, ThePlacesReadTheColourBoxesAsTheDrawingDoes) {
     // A place writes its own view and draws it with the colours of the boxes.
     const std::vector<Slot> read =
         boxes({form->txtpasso, form->Txtcolore, form->txtverde, form->txtblu});
-    const auto answer = [this](bool number, const QString&) { expectDrawingAnswer(number); };
+    const auto answer = [this](bool number, const QString& text) {
+        expectDrawingAnswer(number, text);
+    };
     tryEveryBadText({
         {"mnuMandel_Click", read, [this] { form->mnuMandel_Click(); }, answer},
         {"mnuraggi_Click", read, [this] { form->mnuraggi_Click(); }, answer},
@@ -300,7 +318,7 @@ TEST_F(ExplorerBadText, TheFullScreenDrawingAnswersEveryBoxAndStopsOnAKey) {
              form->Cmdschermo->setText(smallScreen);
              form->Form_Click();
          },
-         [this](bool number, const QString&) { expectDrawingAnswer(number); }},
+         [this](bool number, const QString& text) { expectDrawingAnswer(number, text); }},
     });
 }
 
@@ -364,7 +382,7 @@ TEST_F(ExplorerBadText, AViewLoadedFromTheParameterFileIsCheckedLikeTypedText) {
              dialogs->shown.clear();  // the question before loading
              form->cmddisegna_Click();
          },
-         [this](bool number, const QString&) { expectDrawingAnswer(number); }},
+         [this](bool number, const QString& text) { expectDrawingAnswer(number, text); }},
     });
     ParameterFile::setPath(QString());
 }

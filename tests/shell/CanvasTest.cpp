@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "shell/Canvas.h"
-#include "shell/Controls.h"
 #include "shell/RuntimeFailure.h"
 
 namespace {
@@ -100,15 +99,6 @@ TEST(Canvas, PointOutsideTheSurfaceIsMinusOne) {
     EXPECT_EQ(canvas->Point(200, 0), -1);
     EXPECT_EQ(canvas->Point(0, 100), -1);
     EXPECT_EQ(canvas->Point(199, 99), Colour::White);
-}
-
-TEST(Canvas, ColourNumbersKeepOnlyTheLow24Bits) {
-    auto canvas = makeCanvas();
-    canvas->PSet(5, 5, 16777216 + 255);
-    canvas->PSet(6, 5, Colour::Black);
-    canvas->PSet(6, 5, -1);
-    EXPECT_EQ(canvas->Point(5, 5), Colour::Red);
-    EXPECT_EQ(canvas->Point(6, 5), Colour::White);
 }
 
 TEST(Canvas, PrintStartsAtThePointLastSet) {
@@ -417,28 +407,6 @@ TEST(Canvas, SaveBitmapWritesAWindowsBitmap) {
     EXPECT_FALSE(canvas->saveBitmap(dir.filePath(QStringLiteral("no/such/folder/x.bmp"))));
 }
 
-TEST(Canvas, MousePointerSetsTheCursor) {
-    auto canvas = makeCanvas();
-    canvas->setMousePointer(2);
-    EXPECT_EQ(canvas->MousePointer(), 2);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
-    canvas->setMousePointer(11);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::WaitCursor);
-    canvas->setMousePointer(0);
-    EXPECT_EQ(canvas->MousePointer(), 0);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-    canvas->setMousePointer(12);
-    EXPECT_EQ(canvas->MousePointer(), 12);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ForbiddenCursor);
-    canvas->setMousePointer(13);
-    EXPECT_EQ(canvas->MousePointer(), 13);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::BusyCursor);
-    canvas->setMousePointer(11);
-    canvas->setMousePointer(5);
-    EXPECT_EQ(canvas->MousePointer(), 5);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST(Canvas, MouseReportsPressesAndClicks) {
     auto canvas = makeCanvas();
     int presses = 0;
@@ -512,20 +480,4 @@ TEST(Canvas, PrintPageClearsMarksThePointAndPrintsTheLinesFromThere) {
     page->printLines({QStringLiteral("Quarta")});
     EXPECT_EQ(page->Point(20, 30), Colour::Red);
     EXPECT_GT(page->CurrentY(), byHand->CurrentY());
-}
-
-TEST(Canvas, NewPictureCarriesItsNameColoursAndTextSize) {
-    QWidget parent;
-    Canvas* plain = newPicture(&parent, "Picture1", Colour::WindowGrey);
-    EXPECT_EQ(plain->parent(), &parent);
-    EXPECT_EQ(plain->objectName(), "Picture1");
-    EXPECT_EQ(plain->BackColor(), Colour::WindowGrey);
-    Canvas* page = newPicture(&parent, "Picture2", Colour::Black, Colour::White, 9.75);
-    EXPECT_EQ(page->objectName(), "Picture2");
-    EXPECT_EQ(page->BackColor(), Colour::Black);
-    EXPECT_EQ(page->ForeColor(), Colour::White);
-    EXPECT_DOUBLE_EQ(page->FontSize(), 9.75);
-    // It starts in its background colour once it has a size.
-    page->setGeometry(0, 0, 40, 30);
-    EXPECT_EQ(countOther(*page, 0, 0, 40, 30, Colour::Black), 0);
 }

@@ -3,14 +3,6 @@
 #include "shell/Colour.h"
 #include "shell/RuntimeFailure.h"
 
-TEST(Colour, NumbersAreRedPlus256GreenPlus65536Blue) {
-    EXPECT_EQ(Colour::rgb(1, 2, 3), 1 + 256 * 2 + 65536 * 3);
-    EXPECT_EQ(Colour::rgb(255, 0, 0), Colour::Red);
-    EXPECT_EQ(Colour::rgb(0, 255, 0), Colour::Green);
-    EXPECT_EQ(Colour::rgb(0, 0, 255), Colour::Blue);
-    EXPECT_EQ(Colour::rgb(255, 255, 255), Colour::White);
-}
-
 TEST(Colour, ConvertsToAndFromOpaqueQtColours) {
     EXPECT_EQ(Colour::toQRgb(Colour::rgb(10, 20, 30)), qRgb(10, 20, 30));
     EXPECT_EQ(qAlpha(Colour::toQRgb(Colour::Black)), 255);

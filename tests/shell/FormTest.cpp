@@ -33,8 +33,6 @@ TEST(Form, OpensCoveringTheDisplayAndLoadsOnlyOnce) {
     EXPECT_EQ(form.surface()->Point(10, 10), Colour::rgb(0, 0, 128));
     form.showScreen();
     EXPECT_EQ(form.loads, 1);
-    form.setMousePointer(11);
-    EXPECT_EQ(form.MousePointer(), 11);
 }
 
 TEST(Yield, LetsWaitingEventsRunFromInsideALongLoop) {

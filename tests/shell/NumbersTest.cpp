@@ -70,18 +70,6 @@ TEST(DecimalEntry, TheLargestNumbersAreWrittenSoThatTheyReadBack) {
     EXPECT_EQ(DecimalEntry::write(1.7976931348623e308), "1,7976931348623E+308");
 }
 
-TEST(DecimalEntry, ReadsAndWritesTextBoxes) {
-    QLineEdit box;
-    DecimalEntry::write(&box, -0.75);
-    EXPECT_EQ(box.text(), "-0,75");
-    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), -0.75);
-    box.setText(QStringLiteral(" 3,99 "));
-    EXPECT_DOUBLE_EQ(DecimalEntry::read(&box), 3.99);
-    box.setText(QStringLiteral("tre"));
-    EXPECT_THROW(DecimalEntry::read(&box), RuntimeFailure);
-    EXPECT_EQ(box.text(), "tre");
-}
-
 TEST(DecimalEntry, PrintsNonNegativeNumbersWithALeadingBlank) {
     EXPECT_EQ(DecimalEntry::printed(0.5), " 0,5");
     EXPECT_EQ(DecimalEntry::printed(0), " 0");

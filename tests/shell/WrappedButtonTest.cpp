@@ -33,27 +33,6 @@ QImage picture(const QString& caption) {
 
 }  // namespace
 
-TEST(WrappedButton, KeepsItsNameTipAndCaptionExactly) {
-    QWidget parent;
-    WrappedButton button(&parent, "Cmdprova", QStringLiteral("  Periodo 1 "),
-                         QStringLiteral("Clicca qui"));
-    EXPECT_EQ(button.objectName(), "Cmdprova");
-    EXPECT_EQ(button.toolTip(), "Clicca qui");
-    EXPECT_EQ(button.text(), "  Periodo 1 ");
-}
-
-TEST(WrappedButton, ALongCaptionWrapsOntoTwoLinesInsideTheButton) {
-    const QImage image = picture(QStringLiteral("Mandel tridimensionale"));
-    ASSERT_EQ(image.size(), QSize(81, 33));
-    // "Mandel" above, "tridimensionale" below, none of it cut at the sides.
-    EXPECT_GT(captionInk(image, 3, 15), 20);
-    EXPECT_GT(captionInk(image, 17, 29), 20);
-    for (int y = 8; y < 25; ++y) {
-        EXPECT_GE(qGray(image.pixel(2, y)), 60) << y;
-        EXPECT_GE(qGray(image.pixel(78, y)), 60) << y;
-    }
-}
-
 TEST(WrappedButton, AShortCaptionStaysOnOneLineInTheMiddle) {
     const QImage image = picture(QStringLiteral("Fine"));
     EXPECT_EQ(captionInk(image, 3, 9), 0);

@@ -15,7 +15,6 @@
 #include "shell/Random.h"
 #include "shell/RichTextBox.h"
 #include "shell/Screens.h"
-#include "shell/WrappedButton.h"
 #include "variants/Relief.h"
 #include "variants/VariantSets.h"
 #include "variants/frmMandiversi.h"
@@ -375,12 +374,3 @@ TEST_F(VariantScreen, UnreadableListingLeavesTheBoxAsItWas) {
 
 }  // namespace
 
-TEST_F(VariantScreen, LongCaptionsWrapInsideTheirButtons) {
-    for (QPushButton* button : {form->Cmdstart, form->Cmdterza, form->Cmdtredi, form->Cmdsalva,
-                                form->Cmdlistato, form->cmdfine}) {
-        EXPECT_NE(qobject_cast<WrappedButton*>(button), nullptr)
-            << button->objectName().toStdString();
-    }
-    EXPECT_EQ(form->Cmdtredi->size(), QSize(81, 33));
-    EXPECT_EQ(form->Cmdtredi->text(), "Mandel tridimensionale");
-}

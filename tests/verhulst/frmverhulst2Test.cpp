@@ -8,7 +8,6 @@
 #include "shell/Canvas.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
-#include "shell/WrappedButton.h"
 #include "verhulst/Logistic.h"
 #include "verhulst/frmverhulst2.h"
 
@@ -498,11 +497,3 @@ TEST_F(Verhulst, HelpPagesLeaveTheirTextSizeAndColour) {
     EXPECT_EQ(picture->Point(10, 10), Colour::Red);
 }
 
-TEST_F(Verhulst, LongCaptionsWrapInsideTheirButtons) {
-    for (QPushButton* button : {form->Cmdgrafico, form->Cmdper1, form->Cmdper2, form->Cmdper4,
-                                form->Cmdcaos, form->cmddisegna}) {
-        EXPECT_NE(qobject_cast<WrappedButton*>(button), nullptr)
-            << button->objectName().toStdString();
-    }
-    EXPECT_EQ(form->cmddisegna->text(), "Cambiamento parametrii");
-}

@@ -1,0 +1,60 @@
+#pragma once
+
+// What the screen tests share: a screen loaded as the program loads it, with dialogs
+// answered from a script, and the ink of its pictures.
+
+#include <gtest/gtest.h>
+
+#include <QRect>
+#include <functional>
+#include <memory>
+
+#include "shell/Canvas.h"
+#include "shell/Dialogs.h"
+
+// Pixels of the area for which the test holds.
+inline int countIf(const Canvas* canvas, const QRect& area,
+                   const std::function<bool(ColourNumber)>& test) {
+    int count = 0;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            count += test(canvas->Point(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Pixels of the area in the colour.
+inline int countIn(const Canvas* canvas, const QRect& area, ColourNumber colour) {
+    return countIf(canvas, area, [colour](ColourNumber c) { return c == colour; });
+}
+
+// Pixels of the area that differ from the background: printed text or drawing.
+inline int inkIn(const Canvas* canvas, const QRect& area, ColourNumber background) {
+    return countIf(canvas, area, [background](ColourNumber c) { return c != background; });
+}
+
+// Installs scripted dialogs afresh for each test.
+class ScriptedTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        Dialogs::install(std::move(scripted));
+    }
+
+    ScriptedDialogs* dialogs = nullptr;
+};
+
+// A screen of the program, shown and loaded, with scripted dialogs.
+template <class Screen>
+class ScreenTest : public ScriptedTest {
+  protected:
+    void SetUp() override {
+        ScriptedTest::SetUp();
+        form = std::make_unique<Screen>();
+        form->showScreen();
+    }
+
+    std::unique_ptr<Screen> form;
+};
