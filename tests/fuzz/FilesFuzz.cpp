@@ -24,10 +24,7 @@ void check(bool condition) {
 
 void checkRoundTrip(const ParameterFile::Fields& fields) {
     const QByteArray line = ParameterFile::format(fields);
-    check(line.endsWith("\r\n"));
-    const std::optional<ParameterFile::Fields> back = ParameterFile::parse(line);
-    check(back.has_value());
-    check(*back == fields);
+    check(line.endsWith("\r\n") && ParameterFile::parse(line) == fields);
 }
 
 // Four box texts made of the same bytes: a box holds one line of single-byte
@@ -49,8 +46,8 @@ void checkListing(const QByteArray& bytes, const QString& path) {
     check(text->count(QLatin1Char('\r')) == bytes.count('\r') - bytes.count("\r\n"));
     // Decoding tells whether the bytes are UTF-8.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);
-    if (!utf8.hasError() && !bytes.contains('\r') && !bytes.startsWith("\xEF\xBB\xBF")) {
+    if (const QString decoded = utf8.decode(bytes);
+        !utf8.hasError() && !bytes.contains('\r') && !bytes.startsWith("\xEF\xBB\xBF")) {
         check(text->toUtf8() == bytes);
     }
 }
@@ -72,15 +69,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::optional<ParameterFile::Fields> fields = ParameterFile::parse(bytes);
-    if (fields) {
+    if (const std::optional<ParameterFile::Fields> fields = ParameterFile::parse(bytes)) {
         checkRoundTrip(*fields);
     }
     checkRoundTrip(boxTexts(bytes));
 
     QFile out(file());
-    check(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size());
-    out.close();
+    check(out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          out.write(bytes) == bytes.size() && out.flush());
     check(ParameterFile::load() == ParameterFile::parse(bytes.left(1 << 16)));
     checkListing(bytes, file());
     return 0;

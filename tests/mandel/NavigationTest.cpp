@@ -164,24 +164,19 @@ class Hub : public ::testing::Test {
 };
 
 TEST_F(Hub, EveryMenuItemOpensItsScreenOnceAndTheBackButtonsKeepTheExplorersState) {
+    // Each screen's caption and colours are its own tests'; the smoke walk opens them all
+    // with the real menu keys.
     struct Destination {
         QAction* item;
         const char* screen;
-        const char* caption;
-        ColourNumber background;
         const char* backButton;
-        const char* backCaption;
     };
     const Destination destinations[] = {
-        {explorer->atrattore, "frmattratHenon", "attrattore di Henon", 16384, "cmdInizio",
-         "pag.iniziale"},
-        {explorer->mnukok, "frmkochisle", "Isola di  Von Koch", Colour::rgb(0, 64, 0), "cmdinizio",
-         "pag. iniziale"},
-        {explorer->veru, "frmverhulst2", "Verhulst, il raddoppio del periodo",
-         Colour::rgb(0, 64, 0), "cmdInizio", " pag. Iniziale"},
-        {explorer->mnufelce, "Frmfelce", "Form1", 8388608, "Cmdfine", "Pagina iniziale"},
-        {explorer->mandiversi, "frmMandiversi", "Insiemi di Mandelbrot diversi", Colour::WindowGrey,
-         "cmdfine", "Fine"},
+        {explorer->atrattore, "frmattratHenon", "cmdInizio"},
+        {explorer->mnukok, "frmkochisle", "cmdinizio"},
+        {explorer->veru, "frmverhulst2", "cmdInizio"},
+        {explorer->mnufelce, "Frmfelce", "Cmdfine"},
+        {explorer->mandiversi, "frmMandiversi", "cmdfine"},
     };
     explorer->txtingr->setText("125");
     for (const Destination& d : destinations) {
@@ -192,11 +187,8 @@ TEST_F(Hub, EveryMenuItemOpensItsScreenOnceAndTheBackButtonsKeepTheExplorersStat
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(screen->isLoaded());
         EXPECT_TRUE(screen->isVisible());
-        EXPECT_EQ(screen->windowTitle(), d.caption);
-        EXPECT_EQ(screen->surface()->BackColor(), d.background);
         auto* back = screen->findChild<QPushButton*>(d.backButton);
         ASSERT_NE(back, nullptr);
-        EXPECT_EQ(back->text(), d.backCaption);
 
         // Opening it again brings the same screen forward.
         d.item->trigger();
