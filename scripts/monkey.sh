@@ -109,8 +109,11 @@ ended() {
   kill -0 "$pid" 2>/dev/null && return 1
   local status=0
   wait "$pid" || status=$?
-  if [ "$status" -ne 0 ] || grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$program_log"; then
-    finding "the program ended with exit status $status" "$(report)"
+  if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$program_log"; then
+    finding "a sanitizer report in the program's output (it ended with exit status $status)" \
+      "$(report)"
+  elif [ "$status" -ne 0 ]; then
+    finding "the program ended with exit status $status" "$(tail -n 20 "$program_log")"
   else
     act "the program ended with exit status 0"
   fi
