@@ -130,6 +130,8 @@ TEST_F(Explorer, EveryDrawingShowsItsExactPictureOrRefusesTheViewWithItsMessage)
             continue;
         }
         EXPECT_EQ(wrongIn(form->pictmandel, QRect(0, 0, 300, 300), picture), 0);
+        // The zoom button is back once a picture is whole.
+        EXPECT_EQ(form->CMDINGR->text() == "ingrandimenti X 5", picture.rows && !picture.failedAt);
         // The chart's axes and the report line after a small picture; the closing note,
         // on every path, in the line above the print position.
         const bool charted = mode == "small" && d.caption == QString("DISEGNA");
