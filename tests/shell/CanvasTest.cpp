@@ -1,9 +1,6 @@
-#include <QThread>
-#include <QTimer>
 #include <cmath>
 
 #include "TestSupport.h"
-#include "shell/PointsAhead.h"
 #include "shell/RuntimeFailure.h"
 
 namespace {
@@ -75,7 +72,7 @@ const Drawing Drawings[] = {
     {[](Canvas& c) { c.PSet(Limit, -Limit, R); }, {}, 0, {Limit, -Limit}},
     {[](Canvas& c) { c.PSet(Limit + 1, 0, R); }, {}, 0, {}, true},
     {[](Canvas& c) { c.PSet(0, -Limit - 1, R); }, {}, 0, {}, true},
-    {[](Canvas& c) { c.PSet(std::nan(""), 0, R); }, {}, 0, {}, true},
+    {[](Canvas& c) { c.PSet(NAN, 0, R); }, {}, 0, {}, true},
     {[](Canvas& c) { c.Line(0, 0, HUGE_VAL, 0, R); }, {}, 0, {}, true},
     {[](Canvas& c) { c.Box(0, 0, 10, 1e10, R); }, {}, 0, {}, true},
     {[](Canvas& c) { c.Circle(10, 10, 1e10, R); }, {}, 0, {}, true},
@@ -128,27 +125,4 @@ TEST(Colour, QBColorIsTheSixteenColourPaletteAndFailsOutsideIt) {
     }
     EXPECT_THROW(Colour::QBColor(-1), RuntimeFailure);
     EXPECT_THROW(Colour::QBColor(16), RuntimeFailure);
-}
-
-TEST(PointsAhead, PutsThePointsDownAtALookAtTheEventsAndARefusedPointFailsOnce) {
-    auto picture = white(20, 20);
-    PointsAhead ahead(picture.get());
-    ahead.add(3, 4, R);
-    ahead.add(1e300, 1, R);
-    ahead.add(5, 6, G);
-    bool ran = false;
-    QTimer::singleShot(0, [&ran] { ran = true; });
-    QThread::msleep(20);
-    auto look = [&ahead] {
-        bool looked = false;
-        for (int n = 0; n < 1000 && !looked; ++n) {
-            looked = ahead.lookAtEvents();
-        }
-        return looked;
-    };
-    EXPECT_EQ(picture->Point(3, 4), W);
-    EXPECT_THROW(look(), RuntimeFailure);
-    EXPECT_EQ(picture->Point(3, 4), R);
-    EXPECT_TRUE(look() && ran);
-    EXPECT_EQ(picture->Point(5, 6), W);
 }
