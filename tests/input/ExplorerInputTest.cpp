@@ -159,18 +159,28 @@ TEST_F(ExplorerInput, ADrawingStartedDuringAnotherReplacesIt) {
     start("10", [this] { RealInput::click(form->cmddisegna); });
     EXPECT_EQ(form->pictmandel->image(), smallStart);
 
-    // A second film during the first plays to its end: ten frames at least, the last at
-    // real part 0,5 and the offset typed for it, then its title.
-    start("10", [this] {
-        form->Txtnx->setText("0,3");
-        start("7,5");
-    });
-    const auto frame = EscapeTime::filmFrame(0.5, 0.3, 200 + 256 * 125 + 65536 * 125 + 1).colours;
-    EXPECT_EQ(wrongIn(form->pictmandel, QRect(41, 81, 220, 140),
-                      [&frame](int x, int y) { return frame[(x - 41) * 140 + y - 81] & 0xFFFFFF; }),
-              0);
-    EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 0, 300, 80), Colour::Black), 0);  // cleared
-    EXPECT_GT(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 50);
+    // A second film during the first plays to its end: ten frames at least, each a step of
+    // 2,5 over the number typed, the last with the offset typed for it, then its title.
+    for (const auto& [answer, frames, typed] :
+         {std::tuple{"7,5", 10, 10.0}, std::tuple{"12,5", 12, 12.5}}) {
+        SCOPED_TRACE(answer);
+        start("10", [this, answer = answer] {
+            form->Txtnx->setText("0,3");
+            start(answer);
+        });
+        double s = 0;
+        for (int k = 0; k < frames; ++k) {
+            s += 2.5 / typed;
+        }
+        const auto frame =
+            EscapeTime::filmFrame(s - 2, 0.3, 200 + 256 * 125 + 65536 * 125 + 1).colours;
+        EXPECT_EQ(
+            wrongIn(form->pictmandel, QRect(41, 81, 220, 140),
+                    [&frame](int x, int y) { return frame[(x - 41) * 140 + y - 81] & 0xFFFFFF; }),
+            0);
+        EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 0, 300, 80), Colour::Black), 0);  // cleared
+        EXPECT_GT(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 50);
+    }
     EXPECT_EQ(form->Cmdao->text(), "Animazione orrizontale");
 }
 
