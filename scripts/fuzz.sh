@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-${FUZZ_SECONDS:-60}}"
-targets=(decimal_entry parameter_file)
+targets=(decimal_entry files)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is not installed; the fuzz targets are not built." >&2

@@ -13,6 +13,8 @@ PACKAGES=(
   libhwy-dev                # the vector kernels, one source for every processor
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-dejavu-extra
+  xdotool libx11-dev        # the smoke and monkey scripts drive the program on Xvfb
+  gdb                       # the monkey prints the stack of a program that hangs
   desktop-file-utils appstream dpkg-dev file
   locales                   # localedef makes the Italian locale the number tests use
   clang libclang-rt-14-dev  # the fuzz targets (libFuzzer is only recommended by clang)

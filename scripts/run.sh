@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and starts frattalia. Without a display it runs
-# the program on a virtual 1024 x 768 display, saves a screenshot of its first
-# picture to build/screenshot.png and ends it.
+# the program on a virtual 1024 x 768 display, saves a screenshot of the explorer with
+# its start view (after the splash) to build/screenshot.png and ends it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -34,6 +34,18 @@ inline int inkIn(const Canvas* canvas, const QRect& area, ColourNumber backgroun
     return countIf(canvas, area, [background](ColourNumber c) { return c != background; });
 }
 
+// Pixels of the area whose colour is not the one expected at their place.
+inline int wrongIn(const Canvas* canvas, const QRect& area,
+                   const std::function<ColourNumber(int x, int y)>& expected) {
+    int wrong = 0;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            wrong += canvas->Point(x, y) != expected(x, y) ? 1 : 0;
+        }
+    }
+    return wrong;
+}
+
 // Installs scripted dialogs afresh for each test.
 class ScriptedTest : public ::testing::Test {
   protected:

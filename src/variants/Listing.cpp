@@ -29,7 +29,9 @@ std::optional<QString> read(const QString& path) {
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxBytes) {
         return std::nullopt;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // The whole file at once: a UTF-8 letter left unfinished at its end is an error,
+    // not the start of more to come.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
         text = QString::fromLatin1(bytes);

@@ -1,204 +1,227 @@
 // The explorer driven as a pupil drives it: clicks and keys through the window, and
 // gestures made while a drawing lets events run (armed on a timer that fires inside
 // the drawing's first look at the events).
-#include <gtest/gtest.h>
-
 #include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QScrollBar>
-#include <QTemporaryDir>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
-#include <functional>
 
+#include "TestSupport.h"
 #include "input/RealInput.h"
-#include "mandel/ExplorerFixture.h"
-#include "mandel/ParameterFile.h"
+#include "mandel/EscapeTime.h"
+#include "mandel/frmMandel.h"
+#include "shell/Screens.h"
 
-namespace {
-
-class ExplorerInput : public Explorer {
+class ExplorerInput : public ScreenTest<frmMandel> {
   protected:
     void SetUp() override {
-        Explorer::SetUp();
+        ScreenTest::SetUp();
         RealInput::activate(form.get());
     }
 
-    // A menu item chosen with the mouse: its title on the menu bar, then down the menus.
-    void choose(std::initializer_list<QAction*> path) {
-        QWidget* menu = form->menuBar();
-        for (QAction* item : path) {
-            const auto* popup = qobject_cast<QMenu*>(menu);
-            const QRect at =
-                popup ? popup->actionGeometry(item) : form->menuBar()->actionGeometry(item);
-            RealInput::click(menu, Qt::LeftButton, at.center());
-            menu = item->menu();
-        }
-    }
-
-    // Starts a drawing with a click; the gesture runs at its first look at the events.
-    void start(QPushButton* button, const std::function<void()>& gesture) {
-        if (gesture) {
-            QTimer::singleShot(0, form.get(), gesture);
-        }
-        RealInput::click(button);
-    }
-    void startLargeDrawing(const std::function<void()>& gesture = {}) {
-        form->Cmdschermo->setText(QStringLiteral("Schermo grande"));
-        start(form->cmddisegna, gesture);
-    }
-    void startFilm(const char* frames, const std::function<void()>& gesture = {}) {
-        dialogs->inputs.push_back(QString::fromLatin1(frames));
-        start(form->Cmdao, gesture);
+    // Starts a drawing with a click on its button; the gesture runs at its first look at
+    // the events.
+    void start(
+        const char* drawing, const std::function<void()>& gesture = [] {}) {
+        QTimer::singleShot(0, form.get(), gesture);
+        // Events wait at most this long, so the drawing looks at them after its first block.
+        QTest::qSleep(20);
+        // A film is started with its number of frames, a drawing with its screen's size.
+        const bool film = !QString(drawing).startsWith("Schermo");
+        film ? dialogs->inputs.push_back(drawing) : form->Cmdschermo->setText(drawing);
+        RealInput::click(film ? form->Cmdao : form->cmddisegna);
     }
 };
 
-TEST_F(ExplorerInput, KeysOrAClickStopTheFullScreenDrawingAndNoHiddenBoxTakesAKey) {
-    struct Case {
-        const char* gesture;
-        std::function<void()> stop;
-        bool screenBack;
+TEST_F(ExplorerInput, AClickMarksTheNextCentreForDisegnaOrTheZoom) {
+    const auto expectView = [this](const char* moveX, const char* moveY, const char* x,
+                                   const char* y, const char* zoom) {
+        EXPECT_EQ(QStringList({form->Txtxini->text(), form->Txtyini->text(), form->Txtnx->text(),
+                               form->txtny->text(), form->txtingr->text()}),
+                  QStringList({moveX, moveY, x, y, zoom}));
     };
-    const Case cases[] = {
-        {"digit", [this] { RealInput::key(form.get(), Qt::Key_5); }, false},
-        {"letter", [this] { RealInput::key(form.get(), Qt::Key_A); }, false},
-        {"click", [this] { RealInput::clickAt(form->surface(), QPoint(1000, 300)); }, true},
+    RealInput::click(form->pictmandel, Qt::LeftButton, {150, 150});
+    expectView("0", "0", "-0,75", "0", "1");
+    RealInput::click(form->pictmandel, Qt::RightButton, {0, 0});  // instead: both circles stay
+    expectView("-1,25", "-1,25", "-0,75", "0", "1");
+    EXPECT_TRUE(form->pictmandel->Point(160, 150) == Colour::White &&
+                form->pictmandel->Point(10, 0) == Colour::White);
+    RealInput::click(form->cmddisegna);
+    expectView("0", "0", "-2", "1,25", "1");
+    EXPECT_EQ(countIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::White), 0);
+    // Measured at the magnification drawn, not the one typed since.
+    form->txtingr->setText("1000");
+    RealInput::click(form->pictmandel, Qt::LeftButton, {225, 150});
+    expectView("0,625", "0", "-2", "1,25", "1000");
+    form->txtingr->setText("1");
+    RealInput::click(form->CMDINGR);
+    expectView("0", "0", "-1,375", "1,25", "5");
+    RealInput::click(form->pictmandel, Qt::LeftButton, {0, 150});
+    RealInput::click(form->CMDINGR, Qt::RightButton);
+    expectView("0", "0", "-1,625", "1,25", "1");
+    EXPECT_TRUE(dialogs->shown.empty());
+}
+
+TEST_F(ExplorerInput, EveryHelpGestureShowsItsOwnPageWhereItBelongs) {
+    const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton;
+    QLabel* const page = form->lblistruzione;
+    // Clicks in turn; the words of the page in the instruction label (null: the label
+    // hidden); the centre boxes on show; where the page is printed in the picture (empty:
+    // the picture untouched).
+    using Page =
+        std::tuple<std::vector<std::pair<QWidget*, Qt::MouseButton>>, const char*, bool, QRect>;
+    const Page pages[] = {
+        {{{form->lblcicli, R}}, "dei cicli in base all'ingrandimento", false, {}},
+        {{{form->lblcicli, R}, {form->lblcicli, L}}, nullptr, true, {}},
+        {{{form->lblcolore, R}}, "sbarra sopra la  casella bianca", false, {}},
+        {{{form->lblcolore, R}, {form->lblcolore, L}}, "sbarra sopra la  casella", true, {}},
+        {{{form->lblcicli, R}, {page, R}}, "< DISEGNA >", false, {}},  // the page over the label
+        {{{form->lblcicli, R}, {page, L}}, nullptr, true, {}},         // the top label takes it
+        {{{form->Cmdao, R}}, "ANIMAZIONE ORRIZONTALE", true, {}},
+        {{{form->Cmdmandel, R}}, nullptr, true, {0, 30, 300, 80}},
+        {{{form->Lblmand, R}}, nullptr, true, {0, 0, 300, 300}},
     };
-    form->txtcicli->setText("2000");
-    Canvas* screen = form->surface();
-    const int bottom = static_cast<int>(form->Height() / 15 * 0.9);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.gesture);
-        startLargeDrawing(c.stop);
-        expectIdle("DISEGNA");
-        EXPECT_EQ(form->Cmdschermo->text(), "Schermo piccolo");
-        // Nor does one typed after the drawing, while its picture is on show.
-        RealInput::key(form.get(), Qt::Key_7);
-        EXPECT_EQ(form->Txtcolore->text(), "200");
-        if (c.screenBack) {
-            // Brought back once the drawing had returned: its note went with its picture.
-            for (QWidget* control : std::initializer_list<QWidget*>{
-                     form->Cmdao,    form->vsccolori, form->vscrosso,  form->vscverde,
-                     form->vscblu,   form->txtverde,  form->txtblu,    form->pictmandel,
-                     form->Txtnx,    form->txtpasso,  form->txtny,     form->cmddisegna,
-                     form->txtingr,  form->Cmdpagini, form->Cmdmandel, form->Cmdschermo,
-                     form->txtcicli, form->lblcicli,  form->lblcolore, form->Txtcolore}) {
-                EXPECT_FALSE(control->isHidden()) << control->objectName().toStdString();
-            }
-            EXPECT_TRUE(form->lblistruzione->isHidden());
-            EXPECT_EQ(inkIn(screen, screen->rect(), Navy), 0);
-            continue;
+    int row = 0;
+    for (const auto& [clicks, words, boxes, printed] : pages) {
+        SCOPED_TRACE(row++);
+        page->hide();
+        form->Txtnx->show();
+        form->txtny->show();
+        const QImage before = form->pictmandel->image().copy();
+        for (auto [control, button] : clicks) {
+            RealInput::click(control, button);
         }
-        // Stopped after its first columns, with its note where the last point was set.
-        EXPECT_TRUE(form->cmddisegna->isHidden());
-        int drawn = 1;
-        while (drawn < screen->width() && screen->Point(drawn + 1, 1) != Navy) {
-            ++drawn;
-        }
-        EXPECT_LT(drawn, 900);
-        EXPECT_GT(inkIn(screen, QRect(drawn, bottom, 300, 14), Navy), 50);
-        RealInput::clickAt(screen, QPoint(900, 700));
+        EXPECT_EQ(page->isHidden(), words == nullptr);
+        EXPECT_TRUE(!words || (page->text().contains(words) && page->text().size() > 20));
+        EXPECT_EQ(form->Txtnx->isHidden() + form->txtny->isHidden(), boxes ? 0 : 2);
+        const int ink = inkIn(form->pictmandel, printed, Colour::Black);
+        EXPECT_TRUE(printed.isEmpty()
+                        ? form->pictmandel->image() == before
+                        : ink > 50 &&
+                              ink == inkIn(form->pictmandel, QRect(0, 0, 300, 300), Colour::Black));
     }
 }
 
-TEST_F(ExplorerInput, AnyKeyStopsTheFilmWhateverHasTheFocus) {
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Tab}) {
-        SCOPED_TRACE(key);
-        dialogs->shown.clear();
-        // Cmdao has the focus from the click that started the film.
-        startFilm("40", [this, key] { RealInput::key(form.get(), key); });
-        EXPECT_EQ(dialogs->shown.size(), 1u);
-        EXPECT_EQ(form->Cmdao->text(), "Animazione Orrizontale");
-        EXPECT_EQ(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 0);
+TEST_F(ExplorerInput, AKeyOrAClickStopsADrawingWhateverHasTheFocusAndNoHiddenBoxTakesIt) {
+    Canvas* screen = form->surface();
+    const std::pair<const char*, std::function<void()>> stops[] = {
+        {"Schermo grande", [this] { RealInput::key(form.get(), Qt::Key_5); }},
+        {"Schermo grande", [screen] { RealInput::clickAt(screen, QPoint(1000, 300)); }},
+        {"40", [this] { RealInput::key(form.get(), Qt::Key_Space); }},  // a film; the focus
+        {"40", [this] { RealInput::key(form.get(), Qt::Key_Tab); }},    // on its button
+    };
+    form->txtcicli->setText("2000");
+    const ColourNumber navy = screen->BackColor();
+    int row = 0;
+    for (const auto& [drawing, stop] : stops) {
+        SCOPED_TRACE(row++);
+        start(drawing, stop);
+        RealInput::key(form.get(), Qt::Key_7);  // nor one typed after it
+        EXPECT_EQ(form->Txtcolore->text(), "200");
+        if (QString(drawing) == "40") {
+            // The film ended at its first frame, without its title.
+            EXPECT_EQ(form->Cmdao->text(), "Animazione Orrizontale");
+            EXPECT_EQ(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 0);
+            continue;
+        }
+        EXPECT_EQ(form->cmddisegna->text() + form->Cmdschermo->text(), "DISEGNASchermo piccolo");
+        if (form->cmddisegna->isHidden()) {
+            // Stopped after its first columns, with its note where the last point was set.
+            const int drawn = inkIn(screen, QRect(1, 1, 1023, 1), navy);
+            EXPECT_LT(drawn, 900);
+            EXPECT_GT(inkIn(screen, QRect(drawn, 691, 300, 14), navy), 50);
+            RealInput::clickAt(screen, QPoint(900, 700));
+        }
+        // The screen is back without the note, which went with the picture.
+        EXPECT_TRUE(form->pictmandel->isVisible() && form->txtcicli->isVisible());
+        EXPECT_EQ(inkIn(screen, screen->rect(), navy), 0);
     }
 }
 
 TEST_F(ExplorerInput, ADrawingStartedDuringAnotherReplacesIt) {
     const QImage smallStart = form->pictmandel->image().copy();
-    startLargeDrawing();
+    start("Schermo grande");
     const QImage largeStart = form->surface()->image().copy();
     RealInput::clickAt(form->surface(), QPoint(900, 700));
-    form->Txtnx->setText("0,3");
-    startFilm("10");
-    const QImage secondFilm = form->pictmandel->image().copy();
-    form->Txtnx->setText("-0,75");
+    // The start view chosen during a zoomed full-screen drawing; the zones' menu opened
+    // during the full-screen drawing; DISEGNA during the film.
+    form->txtingr->setText("5");
+    start("Schermo grande", [this] { form->mnuMandiniz->trigger(); });
+    EXPECT_EQ(form->surface()->image(), largeStart);
+    RealInput::clickAt(form->surface(), QPoint(900, 700));
+    start("Schermo grande", [this] { emit form->mnuzone->aboutToShow(); });
+    EXPECT_EQ(form->surface()->image(), largeStart);
+    RealInput::clickAt(form->surface(), QPoint(900, 700));
+    start("10", [this] { RealInput::click(form->cmddisegna); });
+    EXPECT_EQ(form->pictmandel->image(), smallStart);
 
-    struct Case {
-        const char* name;
-        std::function<void()> start;
-        Canvas* canvas;
-        const QImage& expected;
-    };
-    const Case cases[] = {
-        {"start view during a zoomed full-screen drawing",
-         [this] {
-             form->txtingr->setText("5");
-             startLargeDrawing([this] { choose({form->mnuMandiniz}); });
-         },
-         form->surface(), largeStart},
-        {"the zones opened during the full-screen drawing",
-         [this] {
-             startLargeDrawing([this] {
-                 choose({form->mnufile->menuAction(), form->mnuzone->menuAction()});
-                 RealInput::key(form->mnuzone, Qt::Key_Escape);
-                 RealInput::key(form->mnufile, Qt::Key_Escape);
-             });
-         },
-         form->surface(), largeStart},
-        {"DISEGNA during the film",
-         [this] { startFilm("10", [this] { RealInput::click(form->cmddisegna); }); },
-         form->pictmandel, smallStart},
-        {"a second film during the film",
-         [this] {
-             startFilm("10", [this] {
-                 form->Txtnx->setText("0,3");
-                 startFilm("10");
-             });
-         },
-         form->pictmandel, secondFilm},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.start();
-        EXPECT_EQ(c.canvas->image(), c.expected);
-        RealInput::clickAt(form->surface(), QPoint(900, 700));
-        form->Txtnx->setText("-0,75");
+    // A second film during the first plays to its end: ten frames at least, each a step of
+    // 2,5 over the number typed, the last with the offset typed for it, then its title.
+    for (const auto& [answer, frames, typed] :
+         {std::tuple{"7,5", 10, 10.0}, std::tuple{"12,5", 12, 12.5}}) {
+        SCOPED_TRACE(answer);
+        start("10", [this, answer = answer] {
+            form->Txtnx->setText("0,3");
+            start(answer);
+        });
+        double s = 0;
+        for (int k = 0; k < frames; ++k) {
+            s += 2.5 / typed;
+        }
+        const auto frame =
+            EscapeTime::filmFrame(s - 2, 0.3, 200 + 256 * 125 + 65536 * 125 + 1).colours;
+        EXPECT_EQ(
+            wrongIn(form->pictmandel, QRect(41, 81, 220, 140),
+                    [&frame](int x, int y) { return frame[(x - 41) * 140 + y - 81] & 0xFFFFFF; }),
+            0);
+        EXPECT_EQ(inkIn(form->pictmandel, QRect(0, 0, 300, 80), Colour::Black), 0);  // cleared
+        EXPECT_GT(inkIn(form->pictmandel, QRect(40, 280, 150, 14), Colour::Black), 50);
     }
+    EXPECT_EQ(form->Cmdao->text(), "Animazione orrizontale");
 }
 
-TEST_F(ExplorerInput, APlaceOrALoadedViewForgetsThePointClickedBefore) {
-    QTemporaryDir folder;
-    ParameterFile::setPath(folder.filePath("caos1.txt"));
-    ASSERT_TRUE(ParameterFile::save({"-1,25", "0,5", "30", "2"}));
-    struct Case {
-        const char* name;
-        std::function<void()> choose;
-        const char* x;
-        const char* y;
-    };
-    const Case cases[] = {
-        {"start view", [this] { choose({form->mnuMandiniz}); }, "-0,75", "0"},
-        {"MiniMandel",
-         [this] {
-             choose({form->mnufile->menuAction(), form->mnuzone->menuAction(), form->mnuMandel});
-         },
-         "-0,166494436", "1,04054054"},
-        {"loaded view",
-         [this] {
-             dialogs->answers = {Dialogs::Answer::Yes};
-             choose({form->mnufile->menuAction(), form->mnuParametri});
-             RealInput::click(form->cmddisegna);
-         },
-         "-1,25", "0,5"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        RealInput::click(form->pictmandel, Qt::LeftButton, QPoint(20, 30));
-        c.choose();
-        EXPECT_EQ(form->Txtnx->text(), c.x);
-        EXPECT_EQ(form->txtny->text(), c.y);
+using ExplorerAmongScreens = ScriptedTest;
+
+TEST_F(ExplorerAmongScreens, ClosingTheExplorerDuringADrawingEndsTheDrawing) {
+    for (const char* drawing : {"Schermo grande", "1000"}) {  // a film of 1000 frames
+        auto* form = static_cast<frmMandel*>(Screens::show("frmMandel"));
+        const QPointer<frmMandel> watched = form;
+        QTimer::singleShot(0, form, &QWidget::close);
+        form->Cmdschermo->setText(drawing);
+        dialogs->inputs = {drawing};
+        QString(drawing).toInt() > 0 ? form->Cmdao_Click() : form->cmddisegna_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(watched.isNull()) << drawing;
     }
-    ParameterFile::setPath(QString());
+    Screens::unloadAll();
 }
 
-}  // namespace
+TEST_F(ExplorerAmongScreens, EveryMenuItemOpensItsScreenOnceAndItsBackButtonKeepsTheExplorer) {
+    auto* form = static_cast<frmMandel*>(Screens::show("frmMandel"));
+    const std::tuple<QAction*, const char*, const char*> screens[] = {
+        {form->atrattore, "frmattratHenon", "cmdInizio"},
+        {form->mnukok, "frmkochisle", "cmdinizio"},
+        {form->veru, "frmverhulst2", "cmdInizio"},
+        {form->mnufelce, "Frmfelce", "Cmdfine"},
+        {form->mandiversi, "frmMandiversi", "cmdfine"}};
+    form->txtingr->setText("125");
+    for (auto [item, name, backButton] : screens) {
+        SCOPED_TRACE(name);
+        item->trigger();
+        const QPointer<Form> screen = Screens::find(name);
+        ASSERT_TRUE(screen && screen->isVisible());
+        item->trigger();  // again: the same screen comes forward
+        EXPECT_EQ(Screens::find(name), screen);
+        dialogs->answers = {Dialogs::Answer::Yes};  // the variants ask before they close
+        RealInput::click(screen->findChild<QPushButton*>(backButton));
+        ASSERT_EQ(Screens::show("frmMandel"), form);
+        EXPECT_EQ(form->txtingr->text(), "125");
+        // Leaving never hides the screen left, except the variants' own exit.
+        EXPECT_EQ(screen && screen->isVisible(), QString(name) != "frmMandiversi");
+    }
+    Screens::unloadAll();
+}

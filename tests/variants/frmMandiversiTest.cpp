@@ -209,6 +209,7 @@ TEST_F(VariantScreen, ListingShowsTheFileAsItStandsOrLeavesTheBoxAsItWas) {
     const std::pair<QString, const char*> cases[] = {
         {file("ricco.txt", "{\\b Sub}\r\n<i>End</i>\r\n"), "{\\b Sub}\n<i>End</i>\n"},
         {file("vecchio.txt", "perch\xe8 cos\xec\n"), "perchè così\n"},
+        {file("finale.txt", "FINE cos\xec"), "FINE così"},
         {file("nuovo.batch", "perché è così"), "perché è così"},
 
         {folder.filePath("manca.txt"), nullptr},
