@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "input/RealInput.h"
 #include "shell/Canvas.h"
 #include "shell/Dialogs.h"
 
@@ -58,7 +59,7 @@ class ScriptedTest : public ::testing::Test {
     ScriptedDialogs* dialogs = nullptr;
 };
 
-// A screen of the program, shown and loaded, with scripted dialogs.
+// A screen of the program, shown, loaded and active, with scripted dialogs.
 template <class Screen>
 class ScreenTest : public ScriptedTest {
   protected:
@@ -66,6 +67,7 @@ class ScreenTest : public ScriptedTest {
         ScriptedTest::SetUp();
         form = std::make_unique<Screen>();
         form->showScreen();
+        RealInput::activate(form.get());
     }
 
     std::unique_ptr<Screen> form;

@@ -5,7 +5,6 @@
 
 #include "TestSupport.h"
 #include "henon/frmattratHenon.h"
-#include "input/RealInput.h"
 #include "shell/Random.h"
 
 using HenonScreen = ScreenTest<frmattratHenon>;
@@ -14,7 +13,6 @@ using HenonScreen = ScreenTest<frmattratHenon>;
 // a colour drawn at random up to their count, the last one on a pixel staying there;
 // then "Terminato!" stands on the screen.
 TEST_F(HenonScreen, DrawsEveryPointOfItsMagnificationThenSaysTerminato) {
-    RealInput::activate(form.get());
     for (const auto& [typed, z] : {std::pair{"1", 1.0}, {"2,5", 2.5}, {"0", 0.0}, {"-15", -15.0}}) {
         SCOPED_TRACE(typed);
         form->Txtx->setText(QLatin1String(typed));

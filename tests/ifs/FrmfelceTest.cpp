@@ -9,7 +9,7 @@
 
 #include "TestSupport.h"
 #include "ifs/Frmfelce.h"
-#include "input/RealInput.h"
+#include "ifs/IfsEngine.h"
 #include "shell/Controls.h"
 #include "shell/Random.h"
 
@@ -104,11 +104,6 @@ QString shortest(double value) {
 
 class IfsScreen : public ScreenTest<Frmfelce> {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        RealInput::activate(form.get());
-    }
-
     QPushButton* button(const Figure& figure) const { return form.get()->*figure.button; }
 
     void expectIdle() const {
@@ -271,5 +266,13 @@ TEST_F(IfsScreen, EveryLabelPrintsItsPageWhereItBegins) {
         EXPECT_EQ(form->Picture1->Point(499, 499), Black);
         EXPECT_GT(inkIn(form->Picture1, QRect(at, QSize(300, 14)), Black), 100);
         EXPECT_EQ(inkIn(form->Picture1, QRect(0, 0, 500, at.y()), Black), 0);
+    }
+}
+
+// A random number just below 1 rounds up to 1 in single precision; it must still
+// choose the last map, not one past it.
+TEST(IfsEngine, ARandomNumberJustBelowOneChoosesTheLastMap) {
+    for (const double n : {4.0, 3.0, 2.0}) {
+        EXPECT_EQ(Ifs::chooseMap(Ifs::toSingleRandom(1.0 - 1e-9), n), n);
     }
 }

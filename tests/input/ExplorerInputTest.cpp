@@ -11,18 +11,12 @@
 #include <QTimer>
 
 #include "TestSupport.h"
-#include "input/RealInput.h"
 #include "mandel/EscapeTime.h"
 #include "mandel/frmMandel.h"
 #include "shell/Screens.h"
 
 class ExplorerInput : public ScreenTest<frmMandel> {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        RealInput::activate(form.get());
-    }
-
     // Starts a drawing with a click on its button; the gesture runs at its first look at
     // the events.
     void start(

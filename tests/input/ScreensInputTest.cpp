@@ -12,7 +12,6 @@
 
 #include "TestSupport.h"
 #include "henon/frmattratHenon.h"
-#include "input/RealInput.h"
 #include "shell/RichTextBox.h"
 #include "shell/Screens.h"
 #include "variants/frmMandiversi.h"

@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "input/RealInput.h"
 #include "koch/KochIsland.h"
 #include "koch/frmkochisle.h"
 
@@ -36,7 +35,6 @@ TEST(KochIsland, EveryStageIsThePenWalkOfItsTurns) {
 // The buttons one after the other: each stage over the last in its colour, the series
 // and the page on a cleared picture, the texts in the colour the page leaves.
 TEST_F(KochScreen, EachButtonDrawsItsStageInItsColour) {
-    RealInput::activate(form.get());
     using K = frmkochisle;
     const ColourNumber W = Colour::White, B = Colour::Blue, R = Colour::Red, G = Colour::Green;
     const ColourNumber Y = 65535, Bk = Colour::Black, Cyan = Colour::rgb(192, 255, 255);

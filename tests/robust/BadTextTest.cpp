@@ -10,7 +10,7 @@
 #include "TestSupport.h"
 #include "henon/frmattratHenon.h"
 #include "ifs/Frmfelce.h"
-#include "input/RealInput.h"
+#include "mandel/ExplorerMessages.h"
 #include "mandel/ParameterFile.h"
 #include "mandel/frmMandel.h"
 #include "variants/frmMandiversi.h"
@@ -101,20 +101,14 @@ using HenonBadText = ScreenTest<frmattratHenon>;
 }  // namespace
 
 TEST_F(ExplorerBadText, EveryHandlerAnswersWithItsMessageAndTheNextDrawingWorks) {
-    const QString inputError =
-        "Hai immesso una Lettera invece di un numero, o un Punto inveve della virgola, oppure "
-        "una casella è vuota. Correggere!";
-    const QStringList messages = {
-        inputError, "Ingrandimento massimo 25 miliardi, cambialo!",
-        "coordinata x troppo bassa o troppo alta, oppure hai messo punto invece della virgola!",
-        "coordinata y troppo bassa o troppo alta,oppure hai messo punto invece della virgola!"};
+    const QStringList messages = {InputError, ZoomError, XError, YError};
     // A drawing it refuses ends at once, with its button and pointer back.
     const auto back = [this] {
         return form->cmddisegna->text() == "Disegna" && form->MousePointer() == 2;
     };
-    const Answer drawing{{inputError}, messages, back};
+    const Answer drawing{{InputError}, messages, back};
     // A magnification of 0 cannot place a click on the picture either.
-    Answer click{{inputError}};
+    Answer click{{InputError}};
     click.refuses = [](double value) { return !(std::isfinite(value) && value != 0); };
     const QList<QLineEdit*> all = {form->txtcicli, form->txtingr,   form->Txtnx,    form->txtny,
                                    form->txtpasso, form->Txtcolore, form->txtverde, form->txtblu,
@@ -163,7 +157,7 @@ TEST_F(ExplorerBadText, EveryHandlerAnswersWithItsMessageAndTheNextDrawingWorks)
         {HANDLER(mnuMandel_Click), colours, drawing},
         {HANDLER(mnuraggi_Click), colours, drawing},
         {"saved view", loadAndDraw, view, drawing},
-        {"CMDINGR_MouseDown", zoom, {form->txtingr}, {{inputError}, messages}},
+        {"CMDINGR_MouseDown", zoom, {form->txtingr}, {{InputError}, messages}},
         {"pictmandel_MouseDown", pick, {form->Textb}, click},
         {HANDLER(vscrosso_Scroll), colours, {}},
         {HANDLER(vscverde_Scroll), colours, {}},

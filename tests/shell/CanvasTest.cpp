@@ -11,13 +11,6 @@ constexpr double Limit = 2147483647.0 / 15;
 // Column c, row r holds 3c + r + 1.
 const ColourNumber Block[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-std::unique_ptr<Canvas> white(int width = 200, int height = 100) {
-    auto canvas = std::make_unique<Canvas>();
-    canvas->resize(width, height);
-    canvas->Cls();
-    return canvas;
-}
-
 struct Pixel {
     int x, y;
     ColourNumber colour;
@@ -85,7 +78,8 @@ const Drawing Drawings[] = {
 TEST(Canvas, DrawsExactlyThePixelsOfEachOperationClippedToTheSurface) {
     for (const Drawing& row : Drawings) {
         SCOPED_TRACE(&row - Drawings);
-        auto canvas = white();
+        auto canvas = std::make_unique<Canvas>();  // white
+        canvas->resize(200, 100);
         if (row.fails) {
             EXPECT_THROW(row.draw(*canvas), RuntimeFailure);
         } else {

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "TestSupport.h"
-#include "input/RealInput.h"
 #include "shell/Screens.h"
 #include "shell/frmlancio2.h"
 

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "input/RealInput.h"
 #include "shell/Random.h"
 #include "shell/RichTextBox.h"
 #include "shell/Screens.h"

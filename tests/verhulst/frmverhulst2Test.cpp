@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "input/RealInput.h"
+#include "verhulst/Logistic.h"
 #include "verhulst/frmverhulst2.h"
 
 namespace {
@@ -19,16 +19,7 @@ float generation(float x, double r) {
     return static_cast<float>((x * r) * static_cast<float>(1.0 - x));
 }
 
-class Verhulst : public ScreenTest<frmverhulst2> {
-  protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        RealInput::activate(form.get());
-        picture = form->Picture1;
-    }
-
-    Canvas* picture = nullptr;
-};
+using Verhulst = ScreenTest<frmverhulst2>;
 
 }  // namespace
 
@@ -38,6 +29,7 @@ class Verhulst : public ScreenTest<frmverhulst2> {
 // of 0,1..9,8 gets the message instead, a population that runs away ends the graphs
 // where it leaves the range: both then print two lines at the top.
 TEST_F(Verhulst, GraphsJoinEveryGenerationOfThePlainRecurrence) {
+    Canvas* const picture = form->Picture1;
     enum Outcome { Drawn, Commented, Refused, RunAway };
     struct Case {
         const char *increment, *population;
@@ -105,6 +97,7 @@ TEST_F(Verhulst, GraphsJoinEveryGenerationOfThePlainRecurrence) {
 // of its range, or with a population that runs away, the typed diagram gives five red
 // lines instead, and its title stays hidden.
 TEST_F(Verhulst, EachDiagramIsThePlainRecurrenceOverItsRange) {
+    Canvas* const picture = form->Picture1;
     struct Case {
         const char *button, *final, *start, *zoom, *population;
         double B, F, D;
@@ -173,4 +166,12 @@ TEST_F(Verhulst, EachDiagramIsThePlainRecurrenceOverItsRange) {
         EXPECT_GT(countIn(picture, Whole, Mark), 400);
         EXPECT_GT(inkIn(picture, QRect(0, c.lastRow + 5, 500, 490 - c.lastRow), Black), 300);
     }
+}
+
+// The values beside the lower graph: seven significant digits, the decimal comma.
+TEST(Logistic, PopulationsPrintWithSevenDigitsAndTheComma) {
+    EXPECT_EQ(Logistic::printedPopulation(0.965949178f), " 0,9659492");
+    EXPECT_EQ(Logistic::printedPopulation(-3.375f), "-3,375");
+    EXPECT_EQ(Logistic::printedPopulation(12345678.f), " 12345680");
+    EXPECT_EQ(Logistic::printedPopulation(1e-5f), " 1E-05");
 }
