@@ -13,16 +13,22 @@
 #include "shell/Canvas.h"
 #include "shell/Dialogs.h"
 
-// Pixels of the area for which the test holds.
-inline int countIf(const Canvas* canvas, const QRect& area,
-                   const std::function<bool(ColourNumber)>& test) {
+// Pixels of the area for which the test holds, given their place and colour.
+inline int countWhere(const Canvas* canvas, const QRect& area,
+                      const std::function<bool(int x, int y, ColourNumber)>& test) {
     int count = 0;
     for (int x = area.left(); x <= area.right(); ++x) {
         for (int y = area.top(); y <= area.bottom(); ++y) {
-            count += test(canvas->Point(x, y)) ? 1 : 0;
+            count += test(x, y, canvas->Point(x, y)) ? 1 : 0;
         }
     }
     return count;
+}
+
+// Pixels of the area for which the test holds.
+inline int countIf(const Canvas* canvas, const QRect& area,
+                   const std::function<bool(ColourNumber)>& test) {
+    return countWhere(canvas, area, [&test](int, int, ColourNumber c) { return test(c); });
 }
 
 // Pixels of the area in the colour.
@@ -38,13 +44,8 @@ inline int inkIn(const Canvas* canvas, const QRect& area, ColourNumber backgroun
 // Pixels of the area whose colour is not the one expected at their place.
 inline int wrongIn(const Canvas* canvas, const QRect& area,
                    const std::function<ColourNumber(int x, int y)>& expected) {
-    int wrong = 0;
-    for (int x = area.left(); x <= area.right(); ++x) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            wrong += canvas->Point(x, y) != expected(x, y) ? 1 : 0;
-        }
-    }
-    return wrong;
+    return countWhere(canvas, area,
+                      [&expected](int x, int y, ColourNumber c) { return c != expected(x, y); });
 }
 
 // Installs scripted dialogs afresh for each test.

@@ -11,6 +11,7 @@
 #include "ifs/Frmfelce.h"
 #include "ifs/IfsEngine.h"
 #include "shell/Controls.h"
+#include "shell/DecimalEntry.h"
 #include "shell/Random.h"
 
 namespace {
@@ -98,10 +99,6 @@ int differences(const Canvas* picture, const std::vector<Map>& maps, double N, d
     return differ;
 }
 
-QString shortest(double value) {
-    return QString::number(value).replace('.', ',');
-}
-
 class IfsScreen : public ScreenTest<Frmfelce> {
   protected:
     QPushButton* button(const Figure& figure) const { return form.get()->*figure.button; }
@@ -168,8 +165,8 @@ TEST_F(IfsScreen, NuovoDisegnoDrawsTheGridAsAPlainRunOfItsMaps) {
             }
         }
         form->txtcicli->setText(QLatin1String(c.cycles));
-        form->Txtvx->setText(shortest(c.dx));
-        form->txtvy->setText(shortest(c.dy));
+        DecimalEntry::write(form->Txtvx, c.dx);
+        DecimalEntry::write(form->txtvy, c.dy);
         Random::seed(Seed);
         RealInput::click(form->Cmd4);
         const double s = c.loaded < 0 ? 40 : std::atof(figure.loaded[1]);

