@@ -1,36 +1,9 @@
 #include <QPushButton>
-#include <cmath>
 
 #include "TestSupport.h"
-#include "koch/KochIsland.h"
 #include "koch/frmkochisle.h"
 
-using KochIsland::HalfTurn;
 using KochScreen = ScreenTest<frmkochisle>;
-
-// Each segment heads along its side of the triangle, turned at every level by its place
-// there: not at all, a third of a half turn one way, as much the other way, not at all.
-TEST(KochIsland, EveryStageIsThePenWalkOfItsTurns) {
-    const double sides[] = {0, -HalfTurn + HalfTurn / 3, HalfTurn - HalfTurn / 3};
-    const double turns[] = {0, HalfTurn / 3, -HalfTurn / 3, 0};
-    const double lengths[] = {410, 136.5, 45, 15, 5};
-    for (int n = 0; n <= 4; ++n) {
-        SCOPED_TRACE(n);
-        const auto outline = KochIsland::stage(n, {45, 371}, lengths[n]);
-        const int perSide = 1 << (2 * n);
-        ASSERT_EQ(outline.size(), 3u * perSide);
-        KochIsland::Point at{45, 371};
-        for (int k = 0; k < 3 * perSide; ++k) {
-            double heading = sides[k / perSide];
-            for (int place = k % perSide, level = 0; level < n; ++level, place /= 4) {
-                heading += turns[place % 4];
-            }
-            ASSERT_LT(std::hypot(outline[k].from.x - at.x, outline[k].from.y - at.y), 1e-6) << k;
-            at = {at.x + std::cos(heading) * lengths[n], at.y + std::sin(heading) * lengths[n]};
-            ASSERT_LT(std::hypot(outline[k].to.x - at.x, outline[k].to.y - at.y), 1e-6) << k;
-        }
-    }
-}
 
 // The buttons one after the other: each stage over the last in its colour, the series
 // and the page on a cleared picture, the texts in the colour the page leaves.
