@@ -60,7 +60,9 @@ TEST_F(Explorer, EveryDrawingShowsItsExactPictureOrRefusesTheViewWithItsMessage)
         {"small", "2", "2", "1", "Disegna", "2", InputError, form->txtcicli, "32728"},  // too many
         {"small", "-0,75", "0", "0,0005", "ATTENDERE PREGO", "-0,75", ZoomError},
         {"small", "-0,75", "0", "30000000000", "ATTENDERE PREGO", "-0,75", ZoomError},
+        {"small", "-0,75", "0", "1e400", "ATTENDERE PREGO", "-0,75", ZoomError},  // too large
         {"small", "-4,5", "0", "1", "ATTENDERE PREGO", "-4,5", XError},
+        {"small", "-1e400", "0", "1", "ATTENDERE PREGO", "-1e400", XError},
         {"small", "0.5", "0", "1", "ATTENDERE PREGO", "0.5", XError},  // the period groups digits
         {"small", "0", "3,51", "1", "ATTENDERE PREGO", "0", YError},
         {"small", "0", "-3,51", "1", "ATTENDERE PREGO", "0", YError},
