@@ -83,8 +83,8 @@ static long cardinal(Window window, Atom property) {
     unsigned long count, after;
     unsigned char* data = NULL;
     long value = -1;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, AnyPropertyType, &type,
-                           &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 1, False, AnyPropertyType, &type, &format,
+                           &count, &after, &data) == Success &&
         data && format == 32 && count > 0) {
         value = ((long*)data)[0];
     }
@@ -118,8 +118,7 @@ static void printTitle(Window window) {
     unsigned long count, after;
     unsigned char* data = NULL;
     if (XGetWindowProperty(display, window, atom("_NET_WM_NAME"), 0, 1024, False,
-                           atom("UTF8_STRING"), &type, &format, &count, &after, &data) ==
-            Success &&
+                           atom("UTF8_STRING"), &type, &format, &count, &after, &data) == Success &&
         data && count > 0) {
         printf("%.*s", (int)count, (const char*)data);
     } else {
