@@ -212,6 +212,8 @@ TEST_F(Explorer, EachAnswerAboutFilesDoesWhatItSaysAndTheViewAndPictureAreWritte
         {load, A::Yes, "", {L}, 0},
         {load, A::Yes, three, {L}, 0},
         {load, A::Yes, "pipe", {L}, 0},
+        {load, A::Yes, QByteArray("\x00\xff\"\n", 4), {L}, 0},
+        {load, A::Yes, v + QByteArray(1 << 24, 'x'), {L}, Loaded},  // its first line
         {end, A::Cancel, v, {E}, 0},
         {end, A::Yes, "folder", {E, "Devi inserire un dischetto"}, 0},
         {end, A::No, v, {E}, Ended},
@@ -219,7 +221,7 @@ TEST_F(Explorer, EachAnswerAboutFilesDoesWhatItSaysAndTheViewAndPictureAreWritte
     };
     QLineEdit* const boxes[] = {form->Txtnx, form->txtny, form->txtcicli, form->txtingr};
     for (const auto& [item, answer, before, messages, outcome] : cases) {
-        SCOPED_TRACE(messages[0].left(10).toStdString() + " " + before.toStdString());
+        SCOPED_TRACE(messages[0].left(10).toStdString() + " " + before.left(20).toStdString());
         QFile::remove(file);
         QDir(file).removeRecursively();
         QFile out(file);
