@@ -123,7 +123,8 @@ ended() {
 # The program must answer within HangMs of its last answer.
 watch_answers() {
   local top
-  top=$(xs_windows "$pid" | awk '$2 == "screen" || $2 == "dialog" { print $1; exit }')
+  top=$(xs_top_window "$pid")
+  top=${top%% *}
   if [ -z "$top" ]; then
     # Windowless and still running only while it ends.
     [ $(($(now_ms) - last_answer)) -lt 20000 ] && return 0
@@ -185,8 +186,6 @@ long_number=$(printf '1234567890%.0s' {1..40})
 garbage=(abc x "$long_number" "-$long_number" 1e400 -1e400 1e-400 "," ",," - -- --5 "-0,5"
   "1,2,3" 0 -1 99999 32768 "3,99" "0,0001" NaN inf " " 1.5 è "2,5e3" "1 000")
 
-# The top window: "id kind left top width height title".
-top_window() { xs_windows "$pid" | awk '$2 == "screen" || $2 == "dialog" { print; exit }'; }
 screen_named() {
   local name
   for name in "${!SCREEN_TITLE[@]}"; do
@@ -357,7 +356,7 @@ while [ "$SECONDS" -lt "$end_at" ]; do
     continue
   fi
   watch_answers
-  read -r id kind left top width height title < <(top_window) || {
+  read -r id kind left top width height title < <(xs_top_window "$pid") || {
     sleep 0.1
     continue
   }

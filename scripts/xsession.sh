@@ -163,6 +163,9 @@ xs_probe() { "$XS_TMP/xprobe" "$@"; }
 # height title"; kinds: screen, dialog, menu, tip, other.
 xs_windows() { xs_probe list "$1"; }
 
+# The top screen or dialog of process $1: "id kind left top width height title".
+xs_top_window() { xs_windows "$1" | awk '$2 == "screen" || $2 == "dialog" { print; exit }'; }
+
 # The id of the visible window of process $1 whose title is $2.
 xs_window_titled() {
   local id _kind _x _y _w _h title
@@ -204,8 +207,8 @@ xs_wait_explorer() {
 # display stops changing (8 s at most). $3: the window to ask, the top one by default.
 xs_settle() {
   local window=${3:-}
-  [ -n "$window" ] ||
-    window=$(xs_windows "$1" | awk '$2 == "screen" || $2 == "dialog" { print $1; exit }')
+  [ -n "$window" ] || window=$(xs_top_window "$1")
+  window=${window%% *}
   [ -n "$window" ] || return 1
   xs_probe settle "$window" "$2" || [ $? -eq 3 ]
 }
