@@ -39,13 +39,7 @@ xs_build_helper
 mkdir -p "$logs"
 log=$logs/$seed.log
 : >"$log"
-
-# The program keeps its saved view and its pictures in a folder of its own.
-mkdir -p "$XS_TMP/home" "$XS_TMP/runtime"
-chmod 700 "$XS_TMP/runtime"
-cd "$XS_TMP/home"
-export HOME=$XS_TMP/home XDG_RUNTIME_DIR=$XS_TMP/runtime
-export XDG_DATA_HOME=$HOME/data XDG_CONFIG_HOME=$HOME/config XDG_CACHE_HOME=$HOME/cache
+xs_own_home
 
 RANDOM=$seed
 start_us=${EPOCHREALTIME/./}

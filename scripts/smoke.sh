@@ -22,13 +22,7 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XS_TMP"' EXIT
 # shellcheck source=scripts/xsession.sh
 source scripts/xsession.sh
 xs_build_helper
-
-# The program keeps its saved view and its pictures in a folder of its own.
-mkdir -p "$XS_TMP/home"
-cd "$XS_TMP/home"
-export XDG_DATA_HOME=$XS_TMP/home/data XDG_CONFIG_HOME=$XS_TMP/home/config
-export XDG_CACHE_HOME=$XS_TMP/home/cache XDG_RUNTIME_DIR=$XS_TMP/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+xs_own_home
 
 started=$SECONDS
 step="start"

@@ -159,6 +159,16 @@ xs_build_helper() {
 }
 xs_probe() { "$XS_TMP/xprobe" "$@"; }
 
+# The program keeps its saved view and its pictures in a folder of its own, in XS_TMP,
+# which becomes the working folder.
+xs_own_home() {
+  export HOME=$XS_TMP/home XDG_RUNTIME_DIR=$XS_TMP/runtime
+  export XDG_DATA_HOME=$HOME/data XDG_CONFIG_HOME=$HOME/config XDG_CACHE_HOME=$HOME/cache
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  cd "$HOME" || return
+}
+
 # The visible windows of process $1, the top one first: "id kind left top width
 # height title"; kinds: screen, dialog, menu, tip, other.
 xs_windows() { xs_probe list "$1"; }
