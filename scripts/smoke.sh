@@ -64,23 +64,14 @@ answer_dialogs() {
     say "  answers the dialog \"$title\""
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key Return
-    if ! gone "$id" 3; then
+    if ! xs_wait_gone "$pid" "$id" 3; then
       xdotool windowfocus --sync "$id" 2>/dev/null || true
       xdotool key Escape
-      gone "$id" 2 || fail "the dialog \"$title\" stays after Enter and Escape (stuck)"
+      xs_wait_gone "$pid" "$id" 2 || fail "the dialog \"$title\" stays after Enter and Escape (stuck)"
     fi
     answered=$((answered + 1))
     settle
   done
-}
-gone() {
-  local deadline=$((SECONDS + $2))
-  while [ "$SECONDS" -le "$deadline" ]; do
-    alive
-    xs_windows "$pid" | grep -q "^$1 " || return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 # Each control must show itself, not the bare screen behind it; at the end of a visit

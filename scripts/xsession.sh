@@ -196,20 +196,25 @@ xs_wait_window() {
   return 1
 }
 
+# Waits up to $3 seconds for window $2 of process $1 to go away (or the process to end).
+xs_wait_gone() {
+  local deadline=$((SECONDS + $3))
+  while xs_windows "$1" | grep -q "^$2 "; do
+    [ "$SECONDS" -le "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
 # Waits for process $1 to show its splash and hand over to the explorer; prints the
 # explorer's window id, or a reason on standard error.
 xs_wait_explorer() {
-  xs_wait_window "$1" "${SCREEN_TITLE[frmlancio2]}" 20 >/dev/null ||
+  local splash explorer
+  splash=$(xs_wait_window "$1" "${SCREEN_TITLE[frmlancio2]}" 20) ||
     { echo "no splash screen" >&2; return 1; }
-  local explorer deadline
   explorer=$(xs_wait_window "$1" "${SCREEN_TITLE[frmMandel]}" 30) ||
     { echo "the splash did not hand over to the explorer" >&2; return 1; }
-  deadline=$((SECONDS + 10))
-  while xs_window_titled "$1" "${SCREEN_TITLE[frmlancio2]}" >/dev/null; do
-    [ "$SECONDS" -le "$deadline" ] ||
-      { echo "the splash stays after the explorer opened" >&2; return 1; }
-    sleep 0.1
-  done
+  xs_wait_gone "$1" "$splash" 10 ||
+    { echo "the splash stays after the explorer opened" >&2; return 1; }
   echo "$explorer"
 }
 
