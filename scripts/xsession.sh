@@ -306,5 +306,6 @@ xs_pointer_away() { xdotool mousemove 1020 764; }
 xs_click_control() {
   local _k _n x y w h
   read -r _k _n x y w h <<<"$1"
-  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$2" mousemove 1020 764
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$2"
+  xs_pointer_away
 }
