@@ -52,7 +52,7 @@ settle() {
 }
 
 # Answers every dialog on show with Enter, as its default button does; a dialog that is
-# still there after Enter and Escape is stuck. Prints how many it answered.
+# still there after Enter and Escape is stuck. Counts them in answered.
 answered=0
 answer_dialogs() {
   local rounds=0 id _kind _x _y _w _h title
@@ -78,7 +78,7 @@ answer_dialogs() {
 # it must look as it did when the screen opened.
 declare -A looks=()
 check_controls() {
-  local screen=$1 window=$2 mode=$3 kind name x y w h names=() colours bare i point
+  local screen=$1 window=$2 mode=$3 kind name x y w h names=() colours colour bare i point
   local -a points
   xs_pointer_away
   read -r -a points < <(xs_bare_point "$screen" "$window")
@@ -123,8 +123,9 @@ click() {
   answer_dialogs
 }
 
-# Letters at the end of every box, a drawing that must refuse them, then the letters
-# taken away again and the same drawing without them.
+# Letters at the end of every box, a drawing with them (not every screen refuses them:
+# any question it asks is answered), then the letters taken away again and the same
+# drawing without them, which must ask nothing.
 letters_in_boxes() {
   local screen=$1 window=$2 reader=${READER[$1]} kind name x y w h typing=() erasing=() boxes=0
   while read -r kind name x y w h; do
