@@ -151,7 +151,8 @@ declare -A READER=(
   [Frmfelce]=Cmd4 [frmMandiversi]=Cmdstart
 )
 
-XS_TMP=${XS_TMP:-$(mktemp -d)}
+# The scripts that source this make XS_TMP, a temporary folder, and remove it.
+: "${XS_TMP:?XS_TMP must name a temporary folder}"
 
 # Builds the xprobe helper into XS_TMP (a C compiler and libx11-dev are needed).
 xs_build_helper() {
@@ -248,7 +249,7 @@ xs_origin() {
     local left top
     read -r left top < <(xdotool getwindowgeometry --shell "$2" |
       awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"] }')
-    [ "$1" = frmMandel ] && top=$((top + ${XS_MENUBAR:-$(xs_menubar_height "$2")}))
+    [ "$1" = frmMandel ] && top=$((top + XS_MENUBAR))
     XS_ORIGIN[$2]="$left $top"
   fi
   echo "${XS_ORIGIN[$2]}"
