@@ -23,7 +23,9 @@ if [ -z "${MONKEY_ON_DISPLAY:-}" ]; then
   source scripts/sanitizer.sh
   sanitizer_build --target frattalia
   echo "monkey: $seconds s with seed $seed; to replay: ./scripts/monkey.sh $seconds $seed"
-  exec env MONKEY_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$seconds" "$seed"
+  # -noreset: when the program ends, the display would reset and refuse the next start
+  # for a moment, which the monkey meets when it starts the program again.
+  exec env MONKEY_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$seconds" "$seed"
 fi
 
 # shellcheck source=scripts/sanitizer.sh
